@@ -1,0 +1,28 @@
+# Sourced by the run and test scripts: the Wine environment the launcher runs in.
+# Creates the 32-bit prefix on first use and (re)applies its settings every time.
+repo_root=${repo_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export WINEPREFIX=${SKYLARK_WINEPREFIX:-$repo_root/build/wineprefix}
+export WINEARCH=win32
+export WINEDEBUG=${WINEDEBUG:--all}
+export LC_ALL=zh_CN.UTF-8
+export LANG=zh_CN.UTF-8
+
+wine_prefix_ready() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine: creating a 32-bit prefix in $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  local cjk=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+  [ -f "$fonts/wqy-microhei.ttc" ] || cp "$cjk" "$fonts/"
+  local stamp="$WINEPREFIX/.skylark-settings"
+  if [ ! -f "$stamp" ] || [ "$repo_root/scripts/wine-settings.py" -nt "$stamp" ]; then
+    python3 "$repo_root/scripts/wine-settings.py" "$WINEPREFIX/skylark.reg"
+    wine regedit /S "$WINEPREFIX/skylark.reg" >/dev/null 2>&1
+    wineserver -w
+    touch "$stamp"
+  fi
+}
