@@ -44,7 +44,9 @@ public:
         return *this;
     }
 
-    friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
+    friend CString operator+(const CString& a, const CString& b) {
+        return CString(a.m_str + b.m_str);
+    }
     friend CString operator+(const CString& a, const char* b) { return a + CString(b); }
     friend CString operator+(const char* a, const CString& b) { return CString(a) + b; }
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }

@@ -1,0 +1,21 @@
+// The launcher's link to the game's window: the window handles it knows and the
+// one routine that sends the game a record.
+#pragma once
+
+#include <windows.h>
+
+#include "CString.h"
+#include "GameRecord.h"
+
+// the launcher's main window, written into every record sent
+extern HWND g_hLauncherWnd;
+// the game's window once found; cleared when a delivery fails
+extern HWND g_hGameWnd;
+// the class of the game's window; nothing can be sent while it is empty
+extern CString g_strGameWndClass;
+
+// Sends the record to the game's window, looking the window up by class first if
+// it is not known yet. bWait: wait for the game's answer, which must be -2; else
+// give up after 1 ms. A failed delivery forgets the window and ends the launcher
+// (WM_QUIT). FALSE when nothing could be sent (no record, no class, no window).
+BOOL SendToGame(GameRecord* record, BOOL bWait);

@@ -1,0 +1,119 @@
+#include "MainFrame.h"
+
+#include "CliengDlg.h"
+#include "GameLink.h"
+#include "Workspace.h"
+
+IMPLEMENT_DYNCREATE(CMainFrame)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_NCLBUTTONDOWN()
+ON_WM_ACTIVATE()
+ON_WM_COPYDATA()
+ON_WM_SIZING()
+ON_WM_GETMINMAXINFO()
+ON_WM_NCHITTEST()
+ON_WM_WINDOWPOSCHANGING()
+END_MESSAGE_MAP()
+
+namespace {
+// What the launcher answers to every record: taken.
+const BOOL kRecordTaken = -2;
+}  // namespace
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
+    if (!CFrameWnd::PreCreateWindow(cs)) return FALSE;
+    cs.style &= ~(WS_BORDER | WS_THICKFRAME | WS_MAXIMIZEBOX);
+    cs.hMenu = nullptr;
+    return TRUE;
+}
+
+SIZE CMainFrame::CalcFixedWindowSize(int nHeadHeight) const {
+    CRect rcClient, rcWindow;
+    GetClientRect(&rcClient);
+    GetWindowRect(&rcWindow);
+    return {rcWindow.Width() - rcClient.Width() + kClientWidth,
+            rcWindow.Height() - rcClient.Height() + kClientHeight + nHeadHeight};
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        GameRecord record =
+            MakeLauncherClosingRecord(static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(m_hWnd)));
+        SendToGame(&record, TRUE);
+    }
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
+    return CFrameWnd::OnCommand(wParam, lParam);
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    return CFrameWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0;
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy) {
+    CFrameWnd::OnSize(nType, cx, cy);
+}
+
+void CMainFrame::OnNcLButtonDown(UINT nHitTest, CPoint point) {
+    CFrameWnd::OnNcLButtonDown(nHitTest, point);
+}
+
+void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
+    CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    WPARAM active = (nState != WA_INACTIVE && !bMinimized) ? 1 : 0;
+    if (g_bGamePageShown == 1 && g_hGameWnd) {
+        ::SendMessageA(g_hGameWnd, WM_ACTIVATEAPP, active, 0);
+    }
+}
+
+BOOL CMainFrame::OnCopyData(CWnd*, COPYDATASTRUCT* pCopyDataStruct) {
+    if (pCopyDataStruct && IsGameReadyData(pCopyDataStruct->lpData, pCopyDataStruct->cbData)) {
+        if (g_pCliengDlg) g_pCliengDlg->m_bGameReady = TRUE;
+        if (g_pWorkspace) {
+            g_pWorkspace->m_wndTabs.EnableWindow(TRUE);
+            ::InvalidateRect(g_pWorkspace->m_wndTabs, nullptr, TRUE);
+            ::SetTimer(g_pWorkspace->m_hWnd, kKeepAliveTimer, 5000, nullptr);
+        }
+    }
+    return kRecordTaken;
+}
+
+void CMainFrame::OnSizing(UINT fwSide, LPRECT pRect) {
+    CFrameWnd::OnSizing(fwSide, pRect);
+    if (!g_pWorkspace) return;
+    SIZE size = CalcFixedWindowSize(g_pWorkspace->m_nHeadHeight);
+    pRect->right = pRect->left + size.cx;
+    pRect->bottom = pRect->top + size.cy;
+}
+
+// Sizes that do not come from the user's dragging (another program moving the
+// window, say) are held to the fixed size as well. A minimised window, or one being
+// restored, shows no client area to measure its frame by: it is left alone.
+void CMainFrame::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
+    CFrameWnd::OnWindowPosChanging(lpwndpos);
+    if (!g_pWorkspace || (lpwndpos->flags & SWP_NOSIZE) || ::IsIconic(m_hWnd)) return;
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (rcClient.Width() <= 0 || rcClient.Height() <= 0) return;
+    SIZE size = CalcFixedWindowSize(g_pWorkspace->m_nHeadHeight);
+    lpwndpos->cx = size.cx;
+    lpwndpos->cy = size.cy;
+}
+
+void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* lpMMI) {
+    CFrameWnd::OnGetMinMaxInfo(lpMMI);
+}
+
+LRESULT CMainFrame::OnNcHitTest(CPoint point) {
+    LRESULT hit = CFrameWnd::OnNcHitTest(point);
+    return hit == HTSYSMENU ? HTCAPTION : hit;
+}

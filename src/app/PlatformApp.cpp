@@ -1,0 +1,117 @@
+#include "PlatformApp.h"
+
+#include <commctrl.h>
+
+// GDI+'s headers expect min and max, which NOMINMAX hides
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include "AboutDlg.h"
+#include "Afx.h"
+#include "CCommandLineInfo.h"
+#include "CSingleDocTemplate.h"
+#include "CWnd.h"
+#include "MainFrame.h"
+#include "NullDoc.h"
+#include "Workspace.h"
+#include "afxres.h"
+#include "resource.h"
+
+char g_szWorkingDirectory[kMaxPathBytes];
+ULONG_PTR g_gdiplusToken = 0;
+
+namespace {
+const char kInstanceMutexName[] = "{B51D52B3-F4ED-4b91-B7DE-15D1976469CF}";
+const char kRegistryKeyUtf8[] = "应用程序向导生成的本地应用程序";
+const char kTitleVersionUtf8[] = " (盒子版本:";
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CPlatformApp, CWinApp)
+ON_COMMAND(ID_APP_ABOUT, &CPlatformApp::OnAppAbout)
+ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
+ON_COMMAND(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup)
+END_MESSAGE_MAP()
+
+BOOL CPlatformApp::InitInstance() {
+    // One launcher at a time. The first keeps its mutex until it ends.
+    HANDLE hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+    if (!hMutex) return FALSE;
+    if (::GetLastError() != 0) {
+        ::CloseHandle(hMutex);
+        return FALSE;
+    }
+
+    ::GetCurrentDirectoryA(sizeof(g_szWorkingDirectory), g_szWorkingDirectory);
+
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    CWinApp::InitInstance();
+    AfxInitRichEdit();
+    if (!AfxOleInit()) {
+        AfxMessageBox(IDP_OLE_INIT_FAILED, MB_OK);
+        return FALSE;
+    }
+    AfxEnableControlContainer();
+    SetRegistryKey(AfxAnsiFromUtf8(kRegistryKeyUtf8));
+    LoadStdProfileSettings(4);
+
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&g_gdiplusToken, &gdiplusInput, nullptr);
+
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNullDoc),
+                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CWorkspace)));
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo)) return FALSE;
+
+    CString title =
+        CString("Orbavel") + AfxAnsiFromUtf8(kTitleVersionUtf8) + GetProductVersionText() + ")";
+    m_pMainWnd->SetWindowText(title);
+    m_pMainWnd->ShowWindow(SW_SHOW);
+    auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+    SIZE size = pFrame->CalcFixedWindowSize(g_pWorkspace ? g_pWorkspace->m_nHeadHeight : 0);
+    pFrame->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
+    pFrame->CenterWindow();
+    return TRUE;
+}
+
+int CPlatformApp::ExitInstance() {
+    if (g_gdiplusToken) Gdiplus::GdiplusShutdown(g_gdiplusToken);
+    return CWinApp::ExitInstance();
+}
+
+void CPlatformApp::OnAppAbout() {
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+CString GetWorkingPath(CString name) {
+    return JoinWorkingPath(g_szWorkingDirectory, name);
+}
+
+CString GetProductVersionText() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof(path));
+    DWORD handle = 0;
+    DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
+    if (size == 0) return "0";
+
+    CString text = "0";
+    HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    void* pBlock = hBlock ? ::GlobalLock(hBlock) : nullptr;
+    VS_FIXEDFILEINFO* pInfo = nullptr;
+    UINT len = 0;
+    if (pBlock && ::GetFileVersionInfoA(path, handle, size, pBlock) &&
+        ::VerQueryValueA(pBlock, "\\", reinterpret_cast<void**>(&pInfo), &len) && pInfo &&
+        len >= sizeof(VS_FIXEDFILEINFO)) {
+        text = FormatVersion(pInfo->dwProductVersionMS, pInfo->dwProductVersionLS);
+    }
+    if (pBlock) ::GlobalUnlock(hBlock);
+    if (hBlock) ::GlobalFree(hBlock);
+    return text;
+}

@@ -1,0 +1,108 @@
+#include "Skin.h"
+
+// GDI+'s headers expect min and max, which NOMINMAX hides
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include <vector>
+
+#include "Afx.h"
+#include "BitmapFileLayout.h"
+#include "CBitmap.h"
+#include "CClientDC.h"
+#include "CFile.h"
+#include "CPalette.h"
+
+namespace {
+
+// A file this large is not a skin picture; refusing it spares the allocation.
+const uint64_t kMaxBitmapFileBytes = 256ull * 1024 * 1024;
+
+struct GlobalFreer {
+    void operator()(void* p) const { ::GlobalFree(p); }
+};
+using GlobalBlock = std::unique_ptr<uint8_t, GlobalFreer>;
+
+bool ReadAll(CFile& file, uint8_t* pBuffer, size_t cbBuffer) {
+    while (cbBuffer > 0) {
+        UINT n = file.Read(pBuffer, static_cast<UINT>(std::min<size_t>(cbBuffer, 1u << 30)));
+        if (n == 0) return false;
+        pBuffer += n;
+        cbBuffer -= n;
+    }
+    return true;
+}
+
+void RealizePalette(const uint8_t* pColourTable, uint32_t nColours, CPalette& palette, HDC hDC) {
+    std::vector<uint8_t> storage(sizeof(LOGPALETTE) + nColours * sizeof(PALETTEENTRY));
+    auto* pLogPalette = reinterpret_cast<LOGPALETTE*>(storage.data());
+    pLogPalette->palVersion = 0x300;
+    pLogPalette->palNumEntries = static_cast<WORD>(nColours);
+    for (uint32_t i = 0; i < nColours; i++) {
+        const uint8_t* quad = pColourTable + 4 * i;  // blue, green, red, reserved
+        pLogPalette->palPalEntry[i] = {quad[2], quad[1], quad[0], 0};
+    }
+    if (!palette.CreatePalette(pLogPalette)) return;
+    ::SelectPalette(hDC, palette, FALSE);
+    ::RealizePalette(hDC);
+}
+
+}  // namespace
+
+SkinPicture::SkinPicture() = default;
+SkinPicture::~SkinPicture() = default;
+SkinPicture::SkinPicture(SkinPicture&&) noexcept = default;
+SkinPicture& SkinPicture::operator=(SkinPicture&&) noexcept = default;
+
+BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
+    int nChars = ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), nullptr, 0);
+    BSTR widePath = ::SysAllocStringLen(nullptr, static_cast<UINT>(nChars));
+    if (!widePath) AfxThrowMemoryException();
+    ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), widePath, nChars);
+
+    // GDI+ objects come from its own allocator, which gives null on failure
+    std::unique_ptr<Gdiplus::Image> pImage(new Gdiplus::Image(widePath));
+    ::SysFreeString(widePath);
+    if (pImage) {
+        picture.nWidth = pImage->GetWidth();
+        picture.nHeight = pImage->GetHeight();
+        picture.pImage = std::move(pImage);
+    } else {
+        picture.pImage.reset();
+    }
+    return TRUE;
+}
+
+BOOL LoadBitmapFile(CString path, CBitmap& bitmap, CPalette* pPalette) {
+    CFile file;
+    if (!file.OpenForRead(path)) return FALSE;
+    uint8_t header[BitmapFileLayout::kFileHeaderSize];
+    if (file.Read(header, sizeof(header)) != sizeof(header) ||
+        !IsBitmapFileHeader(header, sizeof(header))) {
+        return FALSE;
+    }
+    const uint64_t fileLength = file.GetLength();
+    if (fileLength <= sizeof(header) || fileLength > kMaxBitmapFileBytes) return FALSE;
+    const size_t cbBlock = static_cast<size_t>(fileLength - sizeof(header));
+    GlobalBlock block(static_cast<uint8_t*>(::GlobalAlloc(GMEM_FIXED, cbBlock)));
+    if (!block || !ReadAll(file, block.get(), cbBlock)) return FALSE;
+
+    BitmapFileLayout layout;
+    if (!ParseBitmapBlock(block.get(), cbBlock, layout)) return FALSE;
+
+    CClientDC screen(nullptr);
+    if (pPalette && layout.colourCount > 0 && layout.colourCount <= 256) {
+        RealizePalette(block.get() + layout.colourTableOffset, layout.colourCount, *pPalette,
+                       screen);
+    }
+    auto* pInfo = reinterpret_cast<BITMAPINFO*>(block.get());
+    HBITMAP hBitmap = ::CreateDIBitmap(screen, &pInfo->bmiHeader, CBM_INIT,
+                                       block.get() + layout.bitsOffset, pInfo, DIB_RGB_COLORS);
+    if (!hBitmap) return FALSE;
+    bitmap.Attach(hBitmap);
+    return TRUE;
+}

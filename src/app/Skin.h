@@ -1,0 +1,35 @@
+// Skin pictures: GDI+ images of any format, and BMP files as device-dependent bitmaps.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "CString.h"
+
+namespace Gdiplus {
+class Image;
+}
+class CBitmap;
+class CPalette;
+
+// A picture loaded from a file, with its size in pixels. A file that is missing or
+// not a picture leaves an image that holds nothing, of size 0, which draws nothing.
+struct SkinPicture {
+    SkinPicture();
+    ~SkinPicture();
+    SkinPicture(SkinPicture&&) noexcept;
+    SkinPicture& operator=(SkinPicture&&) noexcept;
+
+    std::unique_ptr<Gdiplus::Image> pImage;
+    UINT nWidth = 0;
+    UINT nHeight = 0;
+};
+
+// Always TRUE; raises CMemoryException when the path cannot be converted.
+BOOL LoadSkinPicture(CString path, SkinPicture& picture);
+
+// Loads a BMP file into a device-dependent bitmap of the screen, realising its
+// palette into pPalette when one is given. FALSE, and the bitmap left as it was,
+// for a missing file or one whose headers do not match what it holds.
+BOOL LoadBitmapFile(CString path, CBitmap& bitmap, CPalette* pPalette);

@@ -1,0 +1,63 @@
+#include "Afx.h"
+
+#include <ole2.h>
+
+#include <string>
+
+#include "CWinApp.h"
+#include "CWnd.h"
+
+namespace {
+bool g_bOleInitialized = false;
+bool g_bContainerEnabled = false;
+}  // namespace
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType) {
+    char text[1024] = {};
+    ::LoadStringA(::GetModuleHandleA(nullptr), nIDPrompt, text, sizeof(text));
+    CWinApp* pApp = AfxGetApp();
+    HWND hOwner = pApp && pApp->GetMainWnd() ? pApp->GetMainWnd()->m_hWnd : nullptr;
+    const char* caption = pApp ? pApp->m_strAppName.GetString() : "";
+    return ::MessageBoxA(hOwner, text, caption, nType);
+}
+
+CString AfxAnsiFromUtf8(const char* pszUtf8) {
+    int nWide = ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, nullptr, 0);
+    if (nWide <= 0) return CString();
+    std::wstring wide(static_cast<size_t>(nWide), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, &wide[0], nWide);
+    int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (nAnsi <= 0) return CString();
+    std::string ansi(static_cast<size_t>(nAnsi), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], nAnsi, nullptr, nullptr);
+    ansi.resize(static_cast<size_t>(nAnsi - 1));  // without the terminator
+    return CString(ansi);
+}
+
+BOOL AfxOleInit() {
+    if (g_bOleInitialized) return TRUE;
+    if (FAILED(::OleInitialize(nullptr))) return FALSE;
+    g_bOleInitialized = true;
+    return TRUE;
+}
+
+void AfxEnableControlContainer() {
+    g_bContainerEnabled = true;
+}
+
+BOOL AfxControlContainerEnabled() {
+    return g_bContainerEnabled;
+}
+
+BOOL AfxInitRichEdit() {
+    static HMODULE hRichEdit = ::LoadLibraryA("riched20.dll");
+    return hRichEdit != nullptr;
+}
+
+void AfxThrowMemoryException() {
+    throw CMemoryException();
+}
+
+void AfxThrowResourceException() {
+    throw CResourceException();
+}

@@ -1,0 +1,30 @@
+// Process-wide services of the framework: message boxes, OLE and control hosting
+// set-up, and the exceptions the framework raises.
+#pragma once
+
+#include <windows.h>
+
+#include "CString.h"
+
+// Shows string nIDPrompt in a message box captioned with the application's name.
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
+BOOL AfxOleInit();
+// Text written in the sources (UTF-8) in the ANSI code page the program runs under.
+CString AfxAnsiFromUtf8(const char* pszUtf8);
+// Allows ActiveX controls in the application's windows.
+void AfxEnableControlContainer();
+BOOL AfxControlContainerEnabled();
+// Loads the rich edit control library; FALSE if it is not there.
+BOOL AfxInitRichEdit();
+
+// Raised by framework code on failure. Caught around every window message, where
+// the message then ends with its default result.
+class CException {
+public:
+    virtual ~CException() = default;
+};
+class CMemoryException : public CException {};
+class CResourceException : public CException {};
+
+[[noreturn]] void AfxThrowMemoryException();
+[[noreturn]] void AfxThrowResourceException();

@@ -1,0 +1,10 @@
+// A device-dependent bitmap, owned.
+#pragma once
+
+#include "CGdiObject.h"
+
+class CBitmap : public CGdiObject {
+public:
+    operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }  // NOLINT
+    int GetBitmap(BITMAP* pBitmap) const { return GetObject(sizeof(BITMAP), pBitmap); }
+};

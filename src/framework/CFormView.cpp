@@ -1,0 +1,48 @@
+#include "CFormView.h"
+
+#include "CDialog.h"
+
+BOOL CFormView::PreCreateWindow(CREATESTRUCTA&) {
+    return TRUE;
+}
+
+BOOL CFormView::Create(CWnd* pParentWnd, UINT nID) {
+    CREATESTRUCTA cs = {};
+    cs.style = WS_CHILD | WS_VISIBLE | WS_BORDER;
+    cs.hwndParent = pParentWnd->m_hWnd;
+    if (!PreCreateWindow(cs)) return FALSE;
+
+    HookWindowCreate(this);
+    HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
+                                     pParentWnd->m_hWnd, &CDialog::DialogProc, 0);
+    UnhookWindowCreate();
+    if (!hWnd) return FALSE;
+
+    // the template says what the controls are; the view decides its own frame
+    const DWORD kViewBits = WS_BORDER | WS_VISIBLE | WS_CHILD;
+    DWORD style = (GetStyle() & ~kViewBits) | (static_cast<DWORD>(cs.style) & kViewBits);
+    ::SetWindowLongA(hWnd, GWL_STYLE, static_cast<LONG>(style));
+    ::SetWindowLongPtrA(hWnd, GWLP_ID, static_cast<LONG_PTR>(nID));
+    ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (style & WS_VISIBLE) ShowWindow(SW_SHOWNOACTIVATE);
+    return TRUE;
+}
+
+void CFormView::OnInitialUpdate() {
+    UpdateData(FALSE);
+    CView::OnInitialUpdate();
+}
+
+// The frame's accelerators come before the dialog keys: IsDialogMessage would
+// otherwise take every key that reaches the form.
+BOOL CFormView::PreTranslateMessage(MSG* pMsg) {
+    HWND hFrame = ::GetParent(m_hWnd);
+    if (CWnd* pFrame = FromHandlePermanent(hFrame)) {
+        if (pFrame->PreTranslateMessage(pMsg)) return TRUE;
+    }
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
+        return ::IsDialogMessageA(m_hWnd, pMsg);
+    }
+    return FALSE;
+}

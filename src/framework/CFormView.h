@@ -1,0 +1,20 @@
+// A view whose window is a child dialog made from a dialog template: its controls
+// are the template's, bound to members by data exchange at the initial update.
+#pragma once
+
+#include "CView.h"
+
+class CFormView : public CView {
+public:
+    explicit CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
+
+    BOOL Create(CWnd* pParentWnd, UINT nID) override;
+    void OnInitialUpdate() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // Adjusts the style the view is created with (the border, say).
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+
+private:
+    UINT m_nIDTemplate;
+};

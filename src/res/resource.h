@@ -1,0 +1,12 @@
+// Resource identifiers of the launcher. Plain #defines: the resource compiler reads this.
+#pragma once
+
+#define IDD_ABOUTBOX 100
+#define IDP_OLE_INIT_FAILED 100
+#define IDD_WORKSPACE 103
+#define IDR_MAINFRAME 128
+
+#define IDC_TABS 1031
+
+// Ctrl+V: a command of the workspace
+#define ID_WORKSPACE_PASTE 32775

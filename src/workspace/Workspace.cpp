@@ -1,0 +1,49 @@
+#include "Workspace.h"
+
+#include "CDataExchange.h"
+#include "GameLink.h"
+#include "Skin.h"
+#include "resource.h"
+
+CWorkspace* g_pWorkspace = nullptr;
+
+IMPLEMENT_DYNCREATE(CWorkspace)
+
+BEGIN_MESSAGE_MAP(CWorkspace, CFormView)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+CWorkspace::CWorkspace() : CFormView(IDD_WORKSPACE) {
+    g_pWorkspace = this;
+}
+
+CWorkspace::~CWorkspace() {
+    if (g_pWorkspace == this) g_pWorkspace = nullptr;
+}
+
+BOOL CWorkspace::PreCreateWindow(CREATESTRUCTA& cs) {
+    cs.style &= ~WS_BORDER;
+    return CFormView::PreCreateWindow(cs);
+}
+
+void CWorkspace::DoDataExchange(CDataExchange* pDX) {
+    CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TABS, m_wndTabs);
+}
+
+void CWorkspace::OnInitialUpdate() {
+    CFormView::OnInitialUpdate();
+    m_nHeadHeight = 0;
+    if (LoadBitmapFile("Platform\\WorkspaceHead.bmp", m_bmpHead, nullptr)) {
+        BITMAP bm = {};
+        if (m_bmpHead.GetBitmap(&bm)) m_nHeadHeight = bm.bmHeight;
+    }
+}
+
+void CWorkspace::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == kKeepAliveTimer) {
+        GameRecord record = MakeKeepAliveRecord();
+        SendToGame(&record, TRUE);
+    }
+    Default();
+}
