@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the launcher and the demo game, lays out an install folder in build/install
+# and starts the launcher there under Wine: on your display if there is one, else
+# on a virtual display, of which it saves a screenshot.
+set -euo pipefail
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$repo_root/scripts/setup.sh"
+source "$repo_root/scripts/build.sh"
+source "$repo_root/scripts/virtual-display.sh"
+
+build_windows --target Skylark Orbavel
+install_dir="$repo_root/build/install"
+rm -rf "$install_dir" && mkdir -p "$install_dir"
+cp "$repo_root/build/win/src/app/Skylark.exe" "$install_dir/"
+cp "$repo_root/build/win/demo/Orbavel.exe" "$install_dir/"
+python3 "$repo_root/demo/make-skin.py" "$install_dir"
+echo "install folder: $install_dir"
+
+source "$repo_root/scripts/wineenv.sh"
+wine_prefix_ready
+cd "$install_dir"
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  exec wine Skylark.exe "$@"
+fi
+
+start_virtual_display
+trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
+echo "no display: running on the virtual display $DISPLAY"
+wine Skylark.exe "$@" &
+launcher=$!
+for _ in $(seq 1 300); do
+  xdotool search --name '^Orbavel' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+sleep 1  # let the first paint finish
+shot="$repo_root/build/screenshot.png"
+import -window root "$shot"
+echo "screenshot of the launcher: $shot"
+echo "the launcher runs until it is closed; press Ctrl+C to stop it"
+wait "$launcher"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native unit tests and fuzzers, then
+# the Windows tests and end-to-end tests under Wine on a virtual display.
+set -euo pipefail
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$repo_root/scripts/setup.sh"
+source "$repo_root/scripts/build.sh"
+source "$repo_root/scripts/virtual-display.sh"
+
+echo "== native build and unit tests"
+build_native
+ctest --test-dir "$repo_root/build/native" --output-on-failure -j2
+
+echo "== Windows build"
+build_windows
+
+echo "== Windows tests under Wine"
+source "$repo_root/scripts/wineenv.sh"
+wine_prefix_ready
+start_virtual_display
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  stop_virtual_display
+}
+trap cleanup EXIT
+wineserver -p  # one server for the whole run: each program then starts in a fraction of a second
+ctest --test-dir "$repo_root/build/win" --output-on-failure
