@@ -7,8 +7,8 @@ namespace {
 
 const char* const kConfigPath = "Platform/Config.ini";
 
-// The launcher read the file with fgets into a buffer of this size, so a physical line
-// longer than 1023 bytes arrives as several lines.
+// Lines are cut as fgets cuts them into a buffer of this size: a physical line longer
+// than 1023 bytes arrives as several lines.
 const int kLineBufferSize = 1024;
 
 // Only this much of a line's first token is examined for "[" and "]".

@@ -1,6 +1,5 @@
-// The reader's own text-mode translation against the C runtime's: the launcher read its
-// file with fopen(path, "r") and fgets into a 1024-byte buffer, and the reader must see
-// the very same lines.
+// The reader's own text-mode translation against the C runtime's: the reader must see
+// the very lines that fopen(path, "r") and fgets into a 1024-byte buffer give.
 #include <gtest/gtest.h>
 
 #include <cstdio>
