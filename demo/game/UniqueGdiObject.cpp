@@ -1,0 +1,5 @@
+#include "UniqueGdiObject.h"
+
+UniqueGdiObject::~UniqueGdiObject() {
+    if (object_) DeleteObject(object_);
+}

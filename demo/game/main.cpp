@@ -1,0 +1,7 @@
+#include "DemoApp.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    return DemoApp::run(instance, showCommand);
+}
