@@ -16,7 +16,7 @@ lines.append(r"[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\
 lines += [f'"{face}"="{CJK}"' for face in FACES]
 lines += ["", r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]"]
 lines += [f'"{face}"="{CJK}"' for face in FACES]
-lines += ["", r"[HKEY_CURRENT_USER\Software\Wine\X11 Driver]", '"Decorated"="N"']
+lines += ["", r"[HKEY_CURRENT_USER\Software\Wine\X11 Driver]", '"Decorated"="N"', '"Managed"="N"']
 lines += ["", r"[HKEY_CURRENT_USER\Software\Wine\WineDbg]", '"ShowCrashDialog"=dword:00000000']
 lines += ["", r"[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]", '"Auto"="1"']
 text = "\r\n".join(lines) + "\r\n"

@@ -21,8 +21,8 @@ wine_prefix_ready() {
   local stamp="$WINEPREFIX/.skylark-settings"
   if [ ! -f "$stamp" ] || [ "$repo_root/scripts/wine-settings.py" -nt "$stamp" ]; then
     python3 "$repo_root/scripts/wine-settings.py" "$WINEPREFIX/skylark.reg"
+    # regedit returns once the keys are in the running server, which is all that matters
     wine regedit /S "$WINEPREFIX/skylark.reg" >/dev/null 2>&1
-    wineserver -w
     touch "$stamp"
   fi
 }

@@ -192,8 +192,10 @@ BOOL CWnd::WalkPreTranslateTree(MSG* pMsg) {
     return FALSE;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
-    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+// Menus (code 0) and accelerators (code 1) both issue plain commands (code 0);
+// controls keep their notification code.
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    return OnCmdMsg(LOWORD(wParam), lParam ? HIWORD(wParam) : 0);
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}

@@ -52,8 +52,20 @@ struct BmpBuilder {
         Put16(v, 14, bitCount);
         Put32(v, 16, compression);
         Put32(v, 32, clrUsed);
-        for (int64_t i = 0; i < table; i++) {  // a grey ramp
-            uint8_t g = static_cast<uint8_t>(i * 255 / (table > 1 ? table - 1 : 1));
+        // bit-field masks (red, green, blue) in the header or before the colour table
+        const bool bitFields = compression == 3 && (bitCount == 16 || bitCount == 32);
+        const uint32_t masks[3] = {bitCount == 16 ? 0xF800u : 0xFF0000u,
+                                   bitCount == 16 ? 0x07E0u : 0x00FF00u,
+                                   bitCount == 16 ? 0x001Fu : 0x0000FFu};
+        size_t maskAt = header == 40 ? header : 40;
+        int64_t first = 0;
+        if (bitFields && v.size() >= maskAt + 12) {
+            for (int i = 0; i < 3; i++) Put32(v, maskAt + 4 * i, masks[i]);
+            if (header == 40) first = 3;
+        }
+        for (int64_t i = first; i < table; i++) {  // a grey ramp
+            int64_t n = table - first;
+            uint8_t g = static_cast<uint8_t>((i - first) * 255 / (n > 1 ? n - 1 : 1));
             size_t at = header + static_cast<size_t>(4 * i);
             v[at] = v[at + 1] = v[at + 2] = g;
         }
