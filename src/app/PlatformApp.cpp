@@ -72,11 +72,12 @@ BOOL CPlatformApp::InitInstance() {
     CString title =
         CString("Orbavel") + AfxAnsiFromUtf8(kTitleVersionUtf8) + GetProductVersionText() + ")";
     m_pMainWnd->SetWindowText(title);
-    m_pMainWnd->ShowWindow(SW_SHOW);
+    // sized and centred before it is shown, so that it never appears anywhere else
     auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
     SIZE size = pFrame->CalcFixedWindowSize(g_pWorkspace ? g_pWorkspace->m_nHeadHeight : 0);
     pFrame->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
     pFrame->CenterWindow();
+    pFrame->ShowWindow(SW_SHOW);
     return TRUE;
 }
 

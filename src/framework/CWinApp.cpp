@@ -75,10 +75,11 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
     CSingleDocTemplate* pTemplate = GetTemplate();
     if (!pTemplate) return FALSE;
-    if (rCmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen) {
-        return pTemplate->OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
-    }
-    return pTemplate->OpenDocumentFile(nullptr) != nullptr;
+    // The window stays hidden: the application shows it itself when it has its title.
+    const char* pszPath = rCmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen
+                              ? rCmdInfo.m_strFileName.GetString()
+                              : nullptr;
+    return pTemplate->OpenDocumentFile(pszPath, FALSE) != nullptr;
 }
 
 void CWinApp::OnFileNew() {

@@ -1,6 +1,7 @@
 #include "Workspace.h"
 
 #include "CDataExchange.h"
+#include "CWinApp.h"
 #include "GameLink.h"
 #include "Skin.h"
 #include "resource.h"
@@ -38,6 +39,14 @@ void CWorkspace::OnInitialUpdate() {
         BITMAP bm = {};
         if (m_bmpHead.GetBitmap(&bm)) m_nHeadHeight = bm.bmHeight;
     }
+    ConnectGameLink();
+}
+
+void CWorkspace::ConnectGameLink() {
+    g_strGameWndClass = "QOVEXPLATFORM";
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pMainWnd = pApp ? pApp->GetMainWnd() : nullptr;
+    g_hLauncherWnd = pMainWnd ? pMainWnd->m_hWnd : nullptr;
 }
 
 void CWorkspace::OnTimer(UINT_PTR nIDEvent) {

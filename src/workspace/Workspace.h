@@ -24,6 +24,11 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Points the game link at the game's window class and at the launcher's main
+    // window, which every record names as its sender.
+    void ConnectGameLink();
 };
 
 // the one workspace, or null while there is none

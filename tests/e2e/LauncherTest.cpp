@@ -1,0 +1,315 @@
+// The launcher as a player starts it: Skylark.exe in an install folder beside the
+// game, checked from outside through its windows, its messages and the records
+// the demo game logs.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "BmpBuilder.h"
+#include "DemoLog.h"
+#include "LauncherProcess.h"
+#include "TestSupport.h"
+
+namespace {
+
+const UINT kFileNew = 0xE100;
+const UINT kFileOpen = 0xE101;
+const int kViewId = 0xE900;
+
+std::string WindowTextBytes(HWND hWnd) {
+    char text[512] = {};
+    ::GetWindowTextA(hWnd, text, sizeof(text));
+    return text;
+}
+
+SIZE ClientOf(HWND hWnd) {
+    RECT rc = {};
+    ::GetClientRect(hWnd, &rc);
+    return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+// the 32-bit words a log line lists, or none
+std::vector<uint32_t> Words(const std::string& line) {
+    std::vector<uint32_t> words;
+    size_t at = line.find("\"words\":[");
+    if (at == std::string::npos) return words;
+    const char* p = line.c_str() + at + 9;
+    while (*p && *p != ']') {
+        char* end = nullptr;
+        words.push_back(static_cast<uint32_t>(std::strtoul(p, &end, 10)));
+        p = *end == ',' ? end + 1 : end;
+    }
+    return words;
+}
+
+class Launcher : public testing::Test {
+protected:
+    void SetUp() override {
+        m_folder.Write("Skylark.exe", ReadFile(WinePath(SKYLARK_EXE)));
+        m_folder.Write("Orbavel.exe", ReadFile(WinePath(ORBAVEL_EXE)));
+    }
+
+    static std::vector<uint8_t> ReadFile(const std::string& path) {
+        std::vector<uint8_t> bytes;
+        HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return bytes;
+        bytes.resize(::GetFileSize(h, nullptr));
+        DWORD n = 0;
+        ::ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+        ::CloseHandle(h);
+        return bytes;
+    }
+
+    void WriteGameSettings(const std::string& lines) {
+        m_folder.Write("OrbavelDemo.ini", "[demo]\r\nlog=1\r\n" + lines);
+    }
+
+    DemoLog GameLog() const { return DemoLog(m_folder / "OrbavelDemo.log"); }
+
+    // the game's record lines of one code, as their words
+    std::vector<std::vector<uint32_t>> GameRecords(unsigned code) const {
+        std::vector<std::vector<uint32_t>> records;
+        for (const std::string& line : GameLog().lines()) {
+            std::vector<uint32_t> words = Words(line);
+            if (line.find("\"event\":\"record\"") != std::string::npos && words.size() > 2 &&
+                words[2] == code) {
+                records.push_back(words);
+            }
+        }
+        return records;
+    }
+
+    ScratchFolder m_folder;
+};
+
+LRESULT SendCopyData(HWND hWnd, const void* data, DWORD size) {
+    COPYDATASTRUCT cds = {0, size, const_cast<void*>(data)};
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutA(hWnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL,
+                               10000, &result)) {
+        return 0x7EADBEEF;  // no answer at all
+    }
+    return static_cast<LRESULT>(result);
+}
+
+TEST_F(Launcher, StartsWithTheVersionedTitleAFixedFrameAndACentredWindow) {
+    LauncherProcess launcher(m_folder.Path());
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    // "Orbavel (盒子版本:1.0.0.6)" in code page 936
+    EXPECT_EQ(WindowTextBytes(hWnd), "Orbavel (\xBA\xD0\xD7\xD3\xB0\xE6\xB1\xBE:1.0.0.6)");
+
+    EXPECT_EQ(ClientOf(hWnd).cx, 1000);
+    EXPECT_EQ(ClientOf(hWnd).cy, 660);
+    DWORD style = static_cast<DWORD>(::GetWindowLongA(hWnd, GWL_STYLE));
+    EXPECT_EQ(style & (WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX),
+              DWORD(WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX));
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
+    EXPECT_TRUE(::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(::GetMenu(hWnd), nullptr);
+
+    RECT rcWindow;
+    ::GetWindowRect(hWnd, &rcWindow);
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof(mi);
+    ::GetMonitorInfoA(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    EXPECT_NEAR((rcWindow.left + rcWindow.right) / 2, (mi.rcWork.left + mi.rcWork.right) / 2, 1);
+    EXPECT_NEAR((rcWindow.top + rcWindow.bottom) / 2, (mi.rcWork.top + mi.rcWork.bottom) / 2, 1);
+}
+
+TEST_F(Launcher, TheHeadPictureAddsItsHeightAndTheSizeCannotBeChanged) {
+    BmpBuilder head;
+    head.width = 1000;
+    head.height = 41;
+    m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
+    LauncherProcess launcher(m_folder.Path());
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    EXPECT_EQ(ClientOf(hWnd).cx, 1000);
+    EXPECT_EQ(ClientOf(hWnd).cy, 701);
+
+    ::SetWindowPos(hWnd, nullptr, 0, 0, 700, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageA(hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_EQ(ClientOf(hWnd).cx, 1000);
+    EXPECT_EQ(ClientOf(hWnd).cy, 701);
+    // the view covers the whole client area
+    HWND hView = ::GetDlgItem(hWnd, kViewId);
+    ASSERT_NE(hView, nullptr);
+    RECT rcView;
+    ::GetWindowRect(hView, &rcView);
+    EXPECT_EQ(rcView.right - rcView.left, 1000);
+    EXPECT_EQ(rcView.bottom - rcView.top, 701);
+}
+
+TEST_F(Launcher, MalformedHeadPicturesLeaveTheLauncherRunningWithoutAHead) {
+    std::vector<uint8_t> good = BmpBuilder().File();
+    BmpBuilder lying;  // claims 5000 rows, holds 12 bytes of pixels
+    lying.height = 5000;
+    lying.pixelBytes = 12;
+    BmpBuilder huge;
+    huge.width = huge.height = 30000;
+    huge.bitCount = 1;
+    huge.pixelBytes = 64;
+    BmpBuilder colours;
+    colours.bitCount = 8;
+    colours.clrUsed = 0x7FFFFFFF;
+    colours.tableEntries = 4;
+    BmpBuilder header;
+    header.headerSize = 0xFFFFFFF0;
+    const std::vector<std::vector<uint8_t>> files = {
+        std::vector<uint8_t>(good.begin(), good.begin() + 20), lying.File(), huge.File(),
+        colours.File(), header.File()};
+    for (const auto& file : files) {
+        m_folder.Write("Platform\\WorkspaceHead.bmp", file);
+        LauncherProcess launcher(m_folder.Path());
+        HWND hWnd = launcher.WaitForWindow();
+        ASSERT_NE(hWnd, nullptr) << file.size();
+        EXPECT_EQ(ClientOf(hWnd).cy, 660);
+        PumpUntil([] { return false; }, 300);
+        EXPECT_TRUE(launcher.Running());
+        ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(launcher.WaitForExit(10000));
+    }
+}
+
+TEST_F(Launcher, ASecondStartEndsAtOnceWithoutAWindow) {
+    LauncherProcess first(m_folder.Path());
+    HWND hFirst = first.WaitForWindow();
+    ASSERT_NE(hFirst, nullptr);
+
+    const DWORD start = ::GetTickCount();
+    LauncherProcess second(m_folder.Path());
+    ASSERT_TRUE(second.Started());
+    bool sawWindow = false;
+    bool ended = PumpUntil(
+        [&] {
+            sawWindow = sawWindow || LauncherProcess::FindTopLevel(second.Id(), "SkylarkFrameWnd");
+            return !second.Running();
+        },
+        5000);
+    EXPECT_TRUE(ended);
+    EXPECT_LT(::GetTickCount() - start, 1000u) << "the second launcher should end within a second";
+    EXPECT_FALSE(sawWindow);
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(::IsWindowVisible(hFirst));
+}
+
+TEST_F(Launcher, AnyRecordIsAnsweredMinusTwoAndNeverEndsTheLauncher) {
+    LauncherProcess launcher(m_folder.Path());
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    std::vector<uint8_t> data(64 * 1024);
+    srand(11);
+    for (int round = 0; round < 40; round++) {
+        for (uint8_t& b : data) b = static_cast<uint8_t>(rand());
+        DWORD size =
+            round < 20 ? static_cast<DWORD>(round) : static_cast<DWORD>(rand() % data.size());
+        if (round == 39) size = static_cast<DWORD>(data.size());
+        ASSERT_EQ(SendCopyData(hWnd, data.data(), size), -2) << "size " << size;
+    }
+    EXPECT_EQ(SendCopyData(hWnd, nullptr, 0), -2);
+    uint8_t ready[12] = {0, 0, 0, 0, 0, 0, 0, 0, 8};
+    EXPECT_EQ(SendCopyData(hWnd, ready, sizeof(ready)), -2);
+    EXPECT_TRUE(launcher.Running());
+    EXPECT_TRUE(::IsWindowVisible(hWnd));
+}
+
+TEST_F(Launcher, NewAndOpenLeaveTheWindowAsItWas) {
+    m_folder.Write("notes.txt", "not a document");
+    LauncherProcess launcher(m_folder.Path(), "notes.txt");  // a file on the command line, too
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    const std::string title = WindowTextBytes(hWnd);
+    const HWND hView = ::GetDlgItem(hWnd, kViewId);
+    ASSERT_NE(hView, nullptr);
+    ASSERT_EQ(title.rfind("Orbavel (", 0), 0u);
+
+    ::SendMessageA(hWnd, WM_COMMAND, kFileNew, 0);  // as Ctrl+N
+    EXPECT_EQ(WindowTextBytes(hWnd), title);
+    EXPECT_EQ(::GetDlgItem(hWnd, kViewId), hView);
+
+    ::PostMessageA(hWnd, WM_COMMAND, kFileOpen, 0);  // as Ctrl+O: the open dialog comes up
+    HWND hDialog = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        hDialog = LauncherProcess::FindTopLevel(launcher.Id(), "#32770");
+        return hDialog && ::IsWindowVisible(hDialog);
+    }));
+    HWND hName = ::GetDlgItem(hDialog, 0x47C);  // the file name box
+    if (::GetDlgItem(hName, 1001)) hName = ::GetDlgItem(hName, 1001);
+    ASSERT_NE(hName, nullptr);
+    std::string chosen = m_folder / "notes.txt";
+    ::SendMessageA(hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+    ::PostMessageA(hDialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hDialog); }));
+
+    PumpUntil([] { return false; }, 300);
+    EXPECT_TRUE(launcher.Running());
+    EXPECT_EQ(WindowTextBytes(hWnd), title);
+    EXPECT_EQ(::GetDlgItem(hWnd, kViewId), hView);
+    EXPECT_EQ(ClientOf(hWnd).cx, 1000);
+}
+
+TEST_F(Launcher, TellsTheReadyGameItIsAliveAndThatItCloses) {
+    WriteGameSettings("ready_delay_ms=300\r\n");
+    LauncherProcess launcher(m_folder.Path());
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    DemoGame game(m_folder.Path());
+    const uint32_t h = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(hWnd));
+
+    std::string ready = GameLog().waitForText("\"event\":\"ready\"");
+    ASSERT_FALSE(ready.empty());
+    EXPECT_NE(ready.find("\"answer\":-2"), std::string::npos) << ready;
+
+    ASSERT_TRUE(PumpUntil([&] { return !GameRecords(3).empty(); }, 20000)) << "no keep-alive";
+    EXPECT_EQ(GameRecords(3).front(), (std::vector<uint32_t>{h, 0, 3, 32, 0, 0, 0, 0}));
+
+    ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(launcher.WaitForExit(10000));
+    auto closing = GameRecords(2);
+    ASSERT_EQ(closing.size(), 1u);
+    EXPECT_EQ(closing.front(), (std::vector<uint32_t>{h, 0, 2, 52, 0, 0, 0, 0, h, 2, 0, 0, 0}));
+    EXPECT_TRUE(game.WaitForExit(10000)) << "the demo game leaves with the launcher";
+}
+
+TEST_F(Launcher, EndsWhenTheGamesWindowGoesAway) {
+    // the game leaves after the first keep-alive has found its window
+    WriteGameSettings("ready_delay_ms=200\r\nexit_after_ms=7000\r\n");
+    LauncherProcess launcher(m_folder.Path());
+    ASSERT_NE(launcher.WaitForWindow(), nullptr);
+    DemoGame game(m_folder.Path());
+    ASSERT_TRUE(game.WaitForExit(15000));
+    ASSERT_EQ(GameRecords(3).size(), 1u);
+    // the next keep-alive, 5 s after the first, finds the window gone
+    EXPECT_TRUE(launcher.WaitForExit(15000));
+}
+
+TEST_F(Launcher, EndsWhenTheGameRefusesTheKeepAlive) {
+    WriteGameSettings("ready_delay_ms=200\r\nanswer_zero=3\r\nexit_on_close=0\r\n");
+    LauncherProcess launcher(m_folder.Path());
+    ASSERT_NE(launcher.WaitForWindow(), nullptr);
+    DemoGame game(m_folder.Path());
+    EXPECT_TRUE(launcher.WaitForExit(20000));
+    EXPECT_EQ(GameRecords(3).size(), 1u);
+    EXPECT_TRUE(GameRecords(2).empty()) << "a launcher that quits this way sends no closing record";
+}
+
+TEST_F(Launcher, TellsTheGameWhenItIsMinimisedAndRestored) {
+    WriteGameSettings("ready_delay_ms=200\r\n");
+    LauncherProcess launcher(m_folder.Path());
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    DemoGame game(m_folder.Path());
+    // the launcher knows the game's window once it has sent it the first keep-alive
+    ASSERT_TRUE(PumpUntil([&] { return !GameRecords(3).empty(); }, 20000));
+
+    ::SetForegroundWindow(hWnd);
+    EXPECT_FALSE(GameLog().waitForText("\"event\":\"activateapp\",\"wParam\":1").empty());
+    ::ShowWindow(hWnd, SW_MINIMIZE);
+    EXPECT_FALSE(GameLog().waitForText("\"event\":\"activateapp\",\"wParam\":0").empty());
+}
+
+}  // namespace
