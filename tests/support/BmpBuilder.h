@@ -2,6 +2,7 @@
 // every header field open to be made wrong.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -77,11 +78,11 @@ struct BmpBuilder {
 
     std::vector<uint8_t> File() const {
         std::vector<uint8_t> block = Block();
-        std::vector<uint8_t> v(14, 0);
+        std::vector<uint8_t> v(14 + block.size(), 0);
         v[0] = 'B';
         v[1] = 'M';
-        Put32(v, 2, static_cast<uint32_t>(14 + block.size()));
-        v.insert(v.end(), block.begin(), block.end());
+        Put32(v, 2, static_cast<uint32_t>(v.size()));
+        std::copy(block.begin(), block.end(), v.begin() + 14);
         return v;
     }
 };
