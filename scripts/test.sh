@@ -23,5 +23,8 @@ cleanup() {
   stop_virtual_display
 }
 trap cleanup EXIT
-wineserver -p  # one server for the whole run: each program then starts in a fraction of a second
+# one server for the whole run, so that each program starts in a fraction of a second
+# (first let the server that set the prefix up finish)
+wineserver -w
+wineserver -p
 ctest --test-dir "$repo_root/build/win" --output-on-failure
