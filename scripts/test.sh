@@ -27,4 +27,7 @@ trap cleanup EXIT
 # (first let the server that set the prefix up finish)
 wineserver -w
 wineserver -p
+# Wine's own background processes start with the first program and live as long as
+# the server: start them here, so that they do not hold a test's output open.
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
 ctest --test-dir "$repo_root/build/win" --output-on-failure
