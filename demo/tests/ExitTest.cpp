@@ -7,9 +7,9 @@
 TEST(DemoGameExit, AfterTheGivenTime) {
     RunningGame game({"log=1", "never_ready=1", "exit_after_ms=1000"});
     ASSERT_NE(game.window(), nullptr);
-    EXPECT_TRUE(game.process().waitForExit(15000));
-    EXPECT_GE(GetTickCount() - game.process().startTick(), 900u);
-    EXPECT_EQ(game.log().waitForText("\"event\":\"exit\""),
+    EXPECT_TRUE(game.process().WaitForExit(15000));
+    EXPECT_GE(GetTickCount() - game.process().StartTick(), 900u);
+    EXPECT_EQ(game.log().WaitForText("\"event\":\"exit\""),
               "{\"event\":\"exit\",\"reason\":\"exit-after\"}");
     EXPECT_FALSE(IsWindow(game.window()));
 }
@@ -20,8 +20,8 @@ TEST(DemoGameExit, WhenTheLauncherCloses) {
     auto closing = Records::make(nullptr, 2, 52);
     closing[9] = 2;
     EXPECT_EQ(Records::send(game.window(), closing), -2);
-    EXPECT_TRUE(game.process().waitForExit(15000));
-    EXPECT_EQ(game.log().waitForText("\"event\":\"exit\""),
+    EXPECT_TRUE(game.process().WaitForExit(15000));
+    EXPECT_EQ(game.log().WaitForText("\"event\":\"exit\""),
               "{\"event\":\"exit\",\"reason\":\"launcher-closing\"}");
 }
 
@@ -30,6 +30,6 @@ TEST(DemoGameExit, NotWhenTheLauncherClosesIfToldSo) {
     ASSERT_NE(game.window(), nullptr);
     EXPECT_EQ(Records::send(game.window(), Records::make(nullptr, 2, 52)), -2);
     EXPECT_EQ(Records::send(game.window(), Records::make(nullptr, 3, 32)), -2);
-    EXPECT_FALSE(game.process().waitForExit(300));
+    EXPECT_FALSE(game.process().WaitForExit(300));
     EXPECT_TRUE(IsWindow(game.window()));
 }

@@ -40,7 +40,7 @@ TEST(DemoGameLog, HoldsEveryWordOfARecord) {
         "{\"event\":\"record\",\"wParam\":0,\"dwData\":0,\"size\":84,"
         "\"code\":9,\"words\":[" +
         wordList(words) + "],\"answer\":-2}";
-    EXPECT_EQ(game.log().waitForText("\"code\":9"), expected);
+    EXPECT_EQ(game.log().WaitForText("\"code\":9"), expected);
 }
 
 TEST(DemoGameLog, HoldsRecordsTooShortForACode) {
@@ -49,10 +49,10 @@ TEST(DemoGameLog, HoldsRecordsTooShortForACode) {
     const unsigned char bytes[7] = {1, 0, 0, 0, 2, 0, 0};
     ASSERT_EQ(Records::sendBytes(game.window(), bytes, sizeof(bytes)), -2);
     ASSERT_EQ(Records::sendBytes(game.window(), nullptr, 0), -2);
-    EXPECT_EQ(game.log().waitForText("\"size\":7"),
+    EXPECT_EQ(game.log().WaitForText("\"size\":7"),
               "{\"event\":\"record\",\"wParam\":0,\"dwData\":0,\"size\":7,\"code\":null,"
               "\"words\":[1],\"answer\":-2}");
-    EXPECT_EQ(game.log().waitForText("\"size\":0"),
+    EXPECT_EQ(game.log().WaitForText("\"size\":0"),
               "{\"event\":\"record\",\"wParam\":0,\"dwData\":0,\"size\":0,\"code\":null,"
               "\"words\":[],\"answer\":-2}");
 }
@@ -61,7 +61,7 @@ TEST(DemoGameLog, HoldsTheCommandLineInUtf8) {
     const std::string argument = u8"中文参数 玩家";
     RunningGame game(kLogging, utf8ToAnsi(argument) + " " + RunningGame::kHandOff);
     ASSERT_NE(game.window(), nullptr);
-    std::string start = game.log().waitForText("\"event\":\"start\"");
+    std::string start = game.log().WaitForText("\"event\":\"start\"");
     EXPECT_EQ(start.rfind("{\"event\":\"start\",\"cmdline\":\"\\\"", 0), 0u) << start;
     EXPECT_NE(
         start.find("Orbavel.exe\\\" " + argument + " HideWindows LauncherShellExecuteGame\","),
@@ -78,14 +78,14 @@ TEST(DemoGameLog, HoldsActivationNotices) {
     SendMessageA(game.window(), WM_ACTIVATEAPP, 1, 0);
     SendMessageA(game.window(), WM_ACTIVATEAPP, 0, 0);
     EXPECT_FALSE(
-        game.log().waitForText("{\"event\":\"activateapp\",\"wParam\":1,\"lParam\":0}").empty());
+        game.log().WaitForText("{\"event\":\"activateapp\",\"wParam\":1,\"lParam\":0}").empty());
     EXPECT_FALSE(
-        game.log().waitForText("{\"event\":\"activateapp\",\"wParam\":0,\"lParam\":0}").empty());
+        game.log().WaitForText("{\"event\":\"activateapp\",\"wParam\":0,\"lParam\":0}").empty());
 }
 
 TEST(DemoGameLog, StaysEmptyUnlessAsked) {
     RunningGame game({"never_ready=1"});
     ASSERT_NE(game.window(), nullptr);
     ASSERT_EQ(Records::send(game.window(), Records::make(nullptr, 3, 32)), -2);
-    EXPECT_TRUE(game.log().lines().empty());
+    EXPECT_TRUE(game.log().Lines().empty());
 }

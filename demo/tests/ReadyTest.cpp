@@ -19,14 +19,14 @@ TEST(DemoGameReady, ReachesTheLauncherFrameAfterTheDelay) {
     TestWindow frame("SkylarkFrameWnd", WS_OVERLAPPEDWINDOW, kSomewhere);
     RunningGame game({"log=1", "ready_delay_ms=1500"});
     ASSERT_NE(game.window(), nullptr);
-    ASSERT_TRUE(MessagePump::until([&] { return !frame.received().empty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.received().empty(); }));
     const auto& ready = frame.received().front();
-    EXPECT_GE(ready.tick - game.process().startTick(), 1400u);
+    EXPECT_GE(ready.tick - game.process().StartTick(), 1400u);
     EXPECT_EQ(ready.words, readyFrom(game.window()));
     EXPECT_EQ(ready.wParam, 0u);
     EXPECT_EQ(ready.dwData, 0u);
     EXPECT_EQ(ready.size, 16u);
-    std::string line = game.log().waitForText("\"event\":\"ready\"");
+    std::string line = game.log().WaitForText("\"event\":\"ready\"");
     EXPECT_EQ(
         line,
         "{\"event\":\"ready\",\"target\":" + std::to_string(Records::handleWord(frame.handle())) +
@@ -38,7 +38,7 @@ TEST(DemoGameReady, WaitsForTheLauncherToAppear) {
     RunningGame game({"ready_delay_ms=0"});
     ASSERT_NE(game.window(), nullptr);
     TestWindow frame("SkylarkFrameWnd", WS_OVERLAPPEDWINDOW, kSomewhere);
-    ASSERT_TRUE(MessagePump::until([&] { return !frame.received().empty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.received().empty(); }));
     EXPECT_EQ(frame.received().front().words, readyFrom(game.window()));
 }
 
@@ -47,7 +47,7 @@ TEST(DemoGameReady, GoesToTheSenderOfTheRecords) {
     RunningGame game({"ready_delay_ms=2000"});
     ASSERT_NE(game.window(), nullptr);
     ASSERT_EQ(Records::send(game.window(), Records::make(launcher.handle(), 3, 32)), -2);
-    ASSERT_TRUE(MessagePump::until([&] { return !launcher.received().empty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !launcher.received().empty(); }));
     EXPECT_EQ(launcher.received().front().words, readyFrom(game.window()));
 }
 
@@ -55,11 +55,11 @@ TEST(DemoGameReady, RepeatsAsOftenAsTold) {
     TestWindow frame("SkylarkFrameWnd", WS_OVERLAPPEDWINDOW, kSomewhere);
     RunningGame game({"ready_delay_ms=0", "ready_count=3"});
     ASSERT_NE(game.window(), nullptr);
-    ASSERT_TRUE(MessagePump::until([&] { return frame.received().size() >= 3; }));
+    ASSERT_TRUE(PumpUntil([&] { return frame.received().size() >= 3; }));
     const auto& received = frame.received();
     EXPECT_GE(received[1].tick - received[0].tick, 80u);
     EXPECT_GE(received[2].tick - received[1].tick, 80u);
-    EXPECT_FALSE(MessagePump::until([&] { return frame.received().size() > 3; }, 600));
+    EXPECT_FALSE(PumpUntil([&] { return frame.received().size() > 3; }, 600));
 }
 
 TEST(DemoGameReady, NeverComesWhenTold) {
@@ -68,5 +68,5 @@ TEST(DemoGameReady, NeverComesWhenTold) {
     ASSERT_NE(game.window(), nullptr);
     // Absence can only be shown by waiting: a ready record would have come
     // within a few hundred milliseconds.
-    EXPECT_FALSE(MessagePump::until([&] { return !frame.received().empty(); }, 1500));
+    EXPECT_FALSE(PumpUntil([&] { return !frame.received().empty(); }, 1500));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ChildProcess.h"
 #include "DemoLog.h"
-#include "GameProcess.h"
-#include "ScratchFolder.h"
+#include "GameFolder.h"
 
 #include <windows.h>
 
@@ -18,14 +18,15 @@ public:
 
     explicit RunningGame(const std::vector<std::string>& settings,
                          const std::string& arguments = kHandOff, WORD showCommand = SW_HIDE);
+    ~RunningGame();
 
     HWND window() const { return window_; }
-    const GameProcess& process() const { return process_; }
+    const ChildProcess& process() const { return process_; }
     const DemoLog& log() const { return log_; }
 
 private:
-    ScratchFolder folder_;
-    GameProcess process_;
+    GameFolder folder_;
+    ChildProcess process_;
     DemoLog log_;
-    HWND window_;
+    HWND window_ = nullptr;
 };

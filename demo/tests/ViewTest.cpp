@@ -1,4 +1,5 @@
 #include "MessagePump.h"
+#include "ProcessWindow.h"
 #include "Records.h"
 #include "RunningGame.h"
 #include "TestWindow.h"
@@ -10,25 +11,9 @@ namespace {
 const std::vector<std::string> kLogging = {"log=1", "never_ready=1"};
 const DWORD kPageStyle = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
 
-struct ChildSearch {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK checkChild(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<ChildSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->process) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The game's window inside the page, or null.
 HWND viewIn(HWND page, const RunningGame& game) {
-    ChildSearch search{game.process().id(), nullptr};
-    EnumChildWindows(page, checkChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindProcessWindow(game.process().Id(), nullptr, page);
 }
 
 bool fills(HWND view, HWND page, int width, int height) {
@@ -41,7 +26,7 @@ bool fills(HWND view, HWND page, int width, int height) {
 }
 
 bool waitForView(HWND page, const RunningGame& game, int width, int height) {
-    return MessagePump::until([&] {
+    return PumpUntil([&] {
         HWND view = viewIn(page, game);
         return view && fills(view, page, width, height);
     });
@@ -56,7 +41,7 @@ TEST(DemoGameView, AppearsInThePageAtTheGivenSize) {
     ASSERT_EQ(Records::send(game.window(), Records::pageGeometry(nullptr, page.handle(), 640, 480)),
               -2);
     EXPECT_TRUE(waitForView(page.handle(), game, 640, 480));
-    EXPECT_NE(game.log().waitForText("{\"event\":\"view\",\"action\":\"created\",\"page\":" +
+    EXPECT_NE(game.log().WaitForText("{\"event\":\"view\",\"action\":\"created\",\"page\":" +
                                      std::to_string(Records::handleWord(page.handle())) +
                                      ",\"width\":640,\"height\":480,"),
               "");
@@ -74,7 +59,7 @@ TEST(DemoGameView, FollowsTheSize) {
               -2);
     EXPECT_TRUE(waitForView(page.handle(), game, 700, 500));
     EXPECT_EQ(viewIn(page.handle(), game), first);
-    EXPECT_NE(game.log().waitForText("\"action\":\"resized\""), "");
+    EXPECT_NE(game.log().WaitForText("\"action\":\"resized\""), "");
 }
 
 TEST(DemoGameView, MovesToANewPage) {
@@ -90,8 +75,8 @@ TEST(DemoGameView, MovesToANewPage) {
         Records::send(game.window(), Records::pageGeometry(nullptr, newPage.handle(), 400, 300)),
         -2);
     EXPECT_TRUE(waitForView(newPage.handle(), game, 400, 300));
-    EXPECT_TRUE(MessagePump::until([&] { return viewIn(oldPage.handle(), game) == nullptr; }));
-    EXPECT_NE(game.log().waitForText("\"action\":\"recreated\""), "");
+    EXPECT_TRUE(PumpUntil([&] { return viewIn(oldPage.handle(), game) == nullptr; }));
+    EXPECT_NE(game.log().WaitForText("\"action\":\"recreated\""), "");
 }
 
 TEST(DemoGameView, IgnoresAPageThatIsNoWindow) {
@@ -100,7 +85,7 @@ TEST(DemoGameView, IgnoresAPageThatIsNoWindow) {
     auto record = Records::pageGeometry(nullptr, nullptr, 640, 480);
     record[8] = 0x00ABCDE0;
     EXPECT_EQ(Records::send(game.window(), record), -2);
-    EXPECT_NE(game.log().waitForText("\"action\":\"ignored\""), "");
+    EXPECT_NE(game.log().WaitForText("\"action\":\"ignored\""), "");
     EXPECT_EQ(Records::send(game.window(), Records::make(nullptr, 3, 32)), -2);
 }
 

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "BmpBuilder.h"
+#include "DemoGame.h"
 #include "DemoLog.h"
 #include "LauncherProcess.h"
+#include "ProcessWindow.h"
 #include "TestSupport.h"
 
 namespace {
@@ -47,20 +49,8 @@ std::vector<uint32_t> Words(const std::string& line) {
 class Launcher : public testing::Test {
 protected:
     void SetUp() override {
-        m_folder.Write("Skylark.exe", ReadFile(WinePath(SKYLARK_EXE)));
-        m_folder.Write("Orbavel.exe", ReadFile(WinePath(ORBAVEL_EXE)));
-    }
-
-    static std::vector<uint8_t> ReadFile(const std::string& path) {
-        std::vector<uint8_t> bytes;
-        HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                 OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return bytes;
-        bytes.resize(::GetFileSize(h, nullptr));
-        DWORD n = 0;
-        ::ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
-        ::CloseHandle(h);
-        return bytes;
+        ASSERT_TRUE(m_folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
+        ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
     }
 
     void WriteGameSettings(const std::string& lines) {
@@ -72,7 +62,7 @@ protected:
     // the game's record lines of one code, as their words
     std::vector<std::vector<uint32_t>> GameRecords(unsigned code) const {
         std::vector<std::vector<uint32_t>> records;
-        for (const std::string& line : GameLog().lines()) {
+        for (const std::string& line : GameLog().Lines()) {
             std::vector<uint32_t> words = Words(line);
             if (line.find("\"event\":\"record\"") != std::string::npos && words.size() > 2 &&
                 words[2] == code) {
@@ -186,7 +176,7 @@ TEST_F(Launcher, ASecondStartEndsAtOnceWithoutAWindow) {
     bool sawWindow = false;
     bool ended = PumpUntil(
         [&] {
-            sawWindow = sawWindow || LauncherProcess::FindTopLevel(second.Id(), "SkylarkFrameWnd");
+            sawWindow = sawWindow || FindProcessWindow(second.Id(), "SkylarkFrameWnd");
             return !second.Running();
         },
         5000);
@@ -234,7 +224,7 @@ TEST_F(Launcher, NewAndOpenLeaveTheWindowAsItWas) {
     ::PostMessageA(hWnd, WM_COMMAND, kFileOpen, 0);  // as Ctrl+O: the open dialog comes up
     HWND hDialog = nullptr;
     ASSERT_TRUE(PumpUntil([&] {
-        hDialog = LauncherProcess::FindTopLevel(launcher.Id(), "#32770");
+        hDialog = FindProcessWindow(launcher.Id(), "#32770");
         return hDialog && ::IsWindowVisible(hDialog);
     }));
     HWND hName = ::GetDlgItem(hDialog, 0x47C);  // the file name box
@@ -260,7 +250,7 @@ TEST_F(Launcher, TellsTheReadyGameItIsAliveAndThatItCloses) {
     DemoGame game(m_folder.Path());
     const uint32_t h = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(hWnd));
 
-    std::string ready = GameLog().waitForText("\"event\":\"ready\"");
+    std::string ready = GameLog().WaitForText("\"event\":\"ready\"");
     ASSERT_FALSE(ready.empty());
     EXPECT_NE(ready.find("\"answer\":-2"), std::string::npos) << ready;
 
@@ -307,9 +297,9 @@ TEST_F(Launcher, TellsTheGameWhenItIsMinimisedAndRestored) {
     ASSERT_TRUE(PumpUntil([&] { return !GameRecords(3).empty(); }, 20000));
 
     ::SetForegroundWindow(hWnd);
-    EXPECT_FALSE(GameLog().waitForText("\"event\":\"activateapp\",\"wParam\":1").empty());
+    EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":1").empty());
     ::ShowWindow(hWnd, SW_MINIMIZE);
-    EXPECT_FALSE(GameLog().waitForText("\"event\":\"activateapp\",\"wParam\":0").empty());
+    EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":0").empty());
 }
 
 }  // namespace

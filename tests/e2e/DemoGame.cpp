@@ -1,0 +1,4 @@
+#include "DemoGame.h"
+
+DemoGame::DemoGame(const std::string& folder)
+    : ChildProcess(folder, "Orbavel.exe", "HideWindows LauncherShellExecuteGame") {}
