@@ -18,6 +18,7 @@ namespace {
 
 const UINT kFileNew = 0xE100;
 const UINT kFileOpen = 0xE101;
+const UINT kAppAbout = 0xE140;
 const int kViewId = 0xE900;
 
 std::string WindowTextBytes(HWND hWnd) {
@@ -205,6 +206,24 @@ TEST_F(Launcher, AnyRecordIsAnsweredMinusTwoAndNeverEndsTheLauncher) {
     EXPECT_EQ(SendCopyData(hWnd, ready, sizeof(ready)), -2);
     EXPECT_TRUE(launcher.Running());
     EXPECT_TRUE(::IsWindowVisible(hWnd));
+}
+
+TEST_F(Launcher, TheAboutBoxOpensOverTheWindowAndCloses) {
+    LauncherProcess launcher(m_folder.Path());
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    ::PostMessageA(hWnd, WM_COMMAND, kAppAbout, 0);
+    HWND hAbout = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        hAbout = FindProcessWindow(launcher.Id(), "#32770");
+        return hAbout && ::IsWindowVisible(hAbout);
+    }));
+    EXPECT_EQ(WindowTextBytes(hAbout), "\xB9\xD8\xD3\xDA Skylark");  // "关于 Skylark"
+    EXPECT_FALSE(::IsWindowEnabled(hWnd)) << "modal over the main window";
+    ::PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hAbout); }));
+    EXPECT_TRUE(::IsWindowEnabled(hWnd));
+    EXPECT_TRUE(launcher.Running());
 }
 
 TEST_F(Launcher, NewAndOpenLeaveTheWindowAsItWas) {
