@@ -7,13 +7,9 @@
 IMPLEMENT_DYNCREATE(CMainFrame)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
-ON_WM_CREATE()
-ON_WM_SIZE()
-ON_WM_NCLBUTTONDOWN()
 ON_WM_ACTIVATE()
 ON_WM_COPYDATA()
 ON_WM_SIZING()
-ON_WM_GETMINMAXINFO()
 ON_WM_NCHITTEST()
 ON_WM_WINDOWPOSCHANGING()
 END_MESSAGE_MAP()
@@ -45,26 +41,6 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SendToGame(&record, TRUE);
     }
     return CFrameWnd::WindowProc(message, wParam, lParam);
-}
-
-BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
-    return CFrameWnd::OnCommand(wParam, lParam);
-}
-
-BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
-    return CFrameWnd::PreTranslateMessage(pMsg);
-}
-
-int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
-    return CFrameWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0;
-}
-
-void CMainFrame::OnSize(UINT nType, int cx, int cy) {
-    CFrameWnd::OnSize(nType, cx, cy);
-}
-
-void CMainFrame::OnNcLButtonDown(UINT nHitTest, CPoint point) {
-    CFrameWnd::OnNcLButtonDown(nHitTest, point);
 }
 
 void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
@@ -107,10 +83,6 @@ void CMainFrame::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
     SIZE size = CalcFixedWindowSize(g_pWorkspace->m_nHeadHeight);
     lpwndpos->cx = size.cx;
     lpwndpos->cy = size.cy;
-}
-
-void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* lpMMI) {
-    CFrameWnd::OnGetMinMaxInfo(lpMMI);
 }
 
 LRESULT CMainFrame::OnNcHitTest(CPoint point) {

@@ -17,16 +17,10 @@ public:
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnSize(UINT nType, int cx, int cy);
-    void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
     void OnSizing(UINT fwSide, LPRECT pRect);
-    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     LRESULT OnNcHitTest(CPoint point);
     void OnWindowPosChanging(WINDOWPOS* lpwndpos);
 

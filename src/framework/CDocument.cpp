@@ -3,9 +3,7 @@
 #include "CWinApp.h"
 
 BOOL CDocument::OnNewDocument() {
-    DeleteContents();
     m_strPathName.Empty();
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -15,13 +13,7 @@ BOOL CDocument::OnOpenDocument(LPCSTR) {
 
 void CDocument::SetPathName(LPCSTR lpszPathName) {
     char full[MAX_PATH] = {};
-    LPSTR pName = nullptr;
-    if (::GetFullPathNameA(lpszPathName, MAX_PATH, full, &pName) == 0 || pName == nullptr) {
-        m_strPathName = lpszPathName;
-        m_strTitle = lpszPathName;
-    } else {
-        m_strPathName = full;
-        m_strTitle = pName;
-    }
+    DWORD n = ::GetFullPathNameA(lpszPathName, MAX_PATH, full, nullptr);
+    m_strPathName = n > 0 && n < MAX_PATH ? full : lpszPathName;
     if (CWinApp* pApp = AfxGetApp()) pApp->AddToRecentFileList(m_strPathName);
 }

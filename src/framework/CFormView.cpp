@@ -2,15 +2,11 @@
 
 #include "CDialog.h"
 
-BOOL CFormView::PreCreateWindow(CREATESTRUCTA&) {
-    return TRUE;
-}
-
 BOOL CFormView::Create(CWnd* pParentWnd, UINT nID) {
     CREATESTRUCTA cs = {};
     cs.style = WS_CHILD | WS_VISIBLE | WS_BORDER;
     cs.hwndParent = pParentWnd->m_hWnd;
-    if (!PreCreateWindow(cs)) return FALSE;
+    if (!PreCreateWindow(cs)) return FALSE;  // the view may change its style
 
     HookWindowCreate(this);
     HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),

@@ -12,9 +12,6 @@ public:
     void OnInitialUpdate() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // Adjusts the style the view is created with (the border, say).
-    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
-
 private:
     UINT m_nIDTemplate;
 };

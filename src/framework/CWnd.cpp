@@ -52,19 +52,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
-}
-
-HWND CWnd::UnsubclassWindow() {
-    HWND hWnd = m_hWnd;
-    if (!hWnd) return nullptr;
-    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    m_pfnSuper = nullptr;
-    Detach();
-    return hWnd;
-}
-
 void CWnd::HookWindowCreate(CWnd* pWnd) {
     if (!g_hHookCbt) {
         g_hHookCbt = ::SetWindowsHookExA(WH_CBT, &CbtFilterHook, nullptr, ::GetCurrentThreadId());
@@ -239,11 +226,9 @@ void CWnd::CenterWindow() {
     SetWindowPos(nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The handlers behind the message-map entries, for classes that do not have their own.
 int CWnd::OnCreate(LPCREATESTRUCT) {
     return static_cast<int>(Default());
-}
-void CWnd::OnDestroy() {
-    Default();
 }
 void CWnd::OnNcDestroy() {
     Default();
@@ -255,9 +240,6 @@ void CWnd::OnSize(UINT, int, int) {
     Default();
 }
 void CWnd::OnSizing(UINT, LPRECT) {
-    Default();
-}
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) {
     Default();
 }
 void CWnd::OnWindowPosChanging(WINDOWPOS*) {
@@ -272,21 +254,9 @@ BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) {
 LRESULT CWnd::OnNcHitTest(CPoint) {
     return Default();
 }
-void CWnd::OnNcLButtonDown(UINT, CPoint) {
-    Default();
-}
 void CWnd::OnSetFocus(CWnd*) {
     Default();
 }
 void CWnd::OnTimer(UINT_PTR) {
-    Default();
-}
-BOOL CWnd::OnEraseBkgnd(HDC) {
-    return static_cast<BOOL>(Default());
-}
-void CWnd::OnPaint() {
-    Default();
-}
-void CWnd::OnRButtonUp(UINT, CPoint) {
     Default();
 }

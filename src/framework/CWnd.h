@@ -27,8 +27,6 @@ public:
 
     // Attaches an existing window (a dialog control, say) and routes its messages here.
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    HWND UnsubclassWindow();
 
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenuOrID,
@@ -91,22 +89,16 @@ public:
 
     // handlers behind the message-map entries: each does the default processing
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnDestroy();
     void OnNcDestroy();
     void OnClose();
     void OnSize(UINT nType, int cx, int cy);
     void OnSizing(UINT fwSide, LPRECT pRect);
-    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     void OnWindowPosChanging(WINDOWPOS* lpwndpos);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
     LRESULT OnNcHitTest(CPoint point);
-    void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnSetFocus(CWnd* pOldWnd);
     void OnTimer(UINT_PTR nIDEvent);
-    BOOL OnEraseBkgnd(HDC hDC);
-    void OnPaint();
-    void OnRButtonUp(UINT nFlags, CPoint point);
 
 protected:
     DECLARE_MESSAGE_MAP()

@@ -48,7 +48,6 @@ protected:                    \
 
 #define ON_WM_CREATE() \
     AFX_MSG_ENTRY(WM_CREATE, result = OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam)))
-#define ON_WM_DESTROY() AFX_MSG_ENTRY(WM_DESTROY, (OnDestroy(), result = 0))
 #define ON_WM_NCDESTROY() AFX_MSG_ENTRY(WM_NCDESTROY, (OnNcDestroy(), result = 0))
 #define ON_WM_CLOSE() AFX_MSG_ENTRY(WM_CLOSE, (OnClose(), result = 0))
 #define ON_WM_SIZE() \
@@ -56,9 +55,6 @@ protected:                    \
 #define ON_WM_SIZING()       \
     AFX_MSG_ENTRY(WM_SIZING, \
                   (OnSizing(UINT(wParam), reinterpret_cast<LPRECT>(lParam)), result = TRUE))
-#define ON_WM_GETMINMAXINFO()       \
-    AFX_MSG_ENTRY(WM_GETMINMAXINFO, \
-                  (OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)), result = 0))
 #define ON_WM_ACTIVATE()                                                                       \
     AFX_MSG_ENTRY(                                                                             \
         WM_ACTIVATE,                                                                           \
@@ -73,15 +69,8 @@ protected:                    \
     AFX_MSG_ENTRY(WM_WINDOWPOSCHANGING, \
                   (OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam)), result = 0))
 #define ON_WM_NCHITTEST() AFX_MSG_ENTRY(WM_NCHITTEST, result = OnNcHitTest(CPoint(lParam)))
-#define ON_WM_NCLBUTTONDOWN() \
-    AFX_MSG_ENTRY(WM_NCLBUTTONDOWN, (OnNcLButtonDown(UINT(wParam), CPoint(lParam)), result = 0))
 #define ON_WM_SETFOCUS() \
     AFX_MSG_ENTRY(       \
         WM_SETFOCUS,     \
         (OnSetFocus(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam))), result = 0))
 #define ON_WM_TIMER() AFX_MSG_ENTRY(WM_TIMER, (OnTimer(UINT_PTR(wParam)), result = 0))
-#define ON_WM_ERASEBKGND() \
-    AFX_MSG_ENTRY(WM_ERASEBKGND, result = OnEraseBkgnd(reinterpret_cast<HDC>(wParam)))
-#define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, (OnPaint(), result = 0))
-#define ON_WM_RBUTTONUP() \
-    AFX_MSG_ENTRY(WM_RBUTTONUP, (OnRButtonUp(UINT(wParam), CPoint(lParam)), result = 0))
