@@ -59,14 +59,12 @@ void CWnd::HookWindowCreate(CWnd* pWnd) {
     g_pWndInit = pWnd;
 }
 
-BOOL CWnd::UnhookWindowCreate() {
+void CWnd::UnhookWindowCreate() {
     if (g_hHookCbt) {
         ::UnhookWindowsHookEx(g_hHookCbt);
         g_hHookCbt = nullptr;
     }
-    BOOL bCaught = g_pWndInit == nullptr;
     g_pWndInit = nullptr;
-    return bCaught;
 }
 
 // The first window created after HookWindowCreate belongs to the waiting CWnd:

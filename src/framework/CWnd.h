@@ -105,7 +105,7 @@ protected:
 
     // Makes the next window this thread creates belong to pWnd (the creation hook).
     static void HookWindowCreate(CWnd* pWnd);
-    static BOOL UnhookWindowCreate();
+    static void UnhookWindowCreate();
 
 private:
     static LRESULT CALLBACK StandardWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
