@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UniqueHandle.h"
+#include "UniqueResource.h"
 
 #include <string>
 

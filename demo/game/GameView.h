@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PageGeometry.h"
-#include "UniqueWindow.h"
+#include "UniqueResource.h"
 #include "WindowClass.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "GameViewPainter.h"
 
 #include "ObjectSelection.h"
-#include "UniqueGdiObject.h"
+#include "UniqueResource.h"
 
 #include <algorithm>
 #include <string>

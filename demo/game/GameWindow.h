@@ -5,7 +5,7 @@
 #include "LauncherFinder.h"
 #include "ReadyReporter.h"
 #include "RecordHandler.h"
-#include "UniqueWindow.h"
+#include "UniqueResource.h"
 #include "WindowClass.h"
 
 #include <windows.h>

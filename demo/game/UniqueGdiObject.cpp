@@ -1,5 +1,0 @@
-#include "UniqueGdiObject.h"
-
-UniqueGdiObject::~UniqueGdiObject() {
-    if (object_) DeleteObject(object_);
-}
