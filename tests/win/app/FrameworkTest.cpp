@@ -241,6 +241,21 @@ TEST(Dialog, ModalDialogRunsItsLoopUntilEnded) {
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
 
+class AtOnceEndedDialog : public CDialog {
+public:
+    AtOnceEndedDialog() : CDialog(IDD_ABOUTBOX) {}
+    BOOL OnInitDialog() override {
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+};
+
+TEST(Dialog, AModalDialogEndedInOnInitDialogEndsItsLoop) {
+    AtOnceEndedDialog dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
 class QuittingDialog : public CDialog {
 public:
     QuittingDialog() : CDialog(IDD_ABOUTBOX) {}
