@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shlwapi.h>
 
 #include <atomic>
@@ -123,6 +124,39 @@ protected:
     ScratchFolder m_recorder{"skylark-browser"};
 };
 
+struct TipSearch {
+    HWND hLink;
+    std::string text;
+    int found;
+};
+
+// tooltips of this thread that have tool 1 of the link, and its text
+BOOL CALLBACK FindTipOf(HWND hWnd, LPARAM lParam) {
+    char cls[32] = {};
+    ::GetClassNameA(hWnd, cls, sizeof(cls));
+    if (std::string(cls) != TOOLTIPS_CLASSA) return TRUE;
+    auto* pSearch = reinterpret_cast<TipSearch*>(lParam);
+    char text[256] = {};
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = pSearch->hLink;
+    ti.uId = 1;
+    ti.lpszText = text;
+    if (::SendMessageA(hWnd, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti))) {
+        ::SendMessageA(hWnd, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&ti));
+        pSearch->text = text;
+        ++pSearch->found;
+    }
+    return TRUE;
+}
+
+// the text of the link's tool, if exactly one tooltip has it
+std::string TipText(HWND hLink) {
+    TipSearch search = {hLink, "", 0};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindTipOf, reinterpret_cast<LPARAM>(&search));
+    return search.found == 1 ? search.text : "";
+}
+
 BOOL CALLBACK FindMessageBox(HWND hWnd, LPARAM lParam) {
     char cls[16] = {};
     ::GetClassNameA(hWnd, cls, sizeof(cls));
@@ -185,6 +219,7 @@ TEST_F(HyperLink, TakesItsTextAsAddressAndFitsToItKeepingItsLeftEdgeCentreOrRigh
 
     EXPECT_TRUE(::GetWindowLongA(hLeft, GWL_STYLE) & SS_NOTIFY);
     EXPECT_EQ(left.GetWindowText(), url);
+    EXPECT_EQ(TipText(hLeft), url);
     // a hand over the link
     EXPECT_TRUE(::SendMessageA(hLeft, WM_SETCURSOR, reinterpret_cast<WPARAM>(hLeft),
                                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
