@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <thread>
@@ -14,7 +13,7 @@
 
 #include "CDownloadMessages.h"
 #include "CDownloader.h"
-#include "ChildProcess.h"
+#include "DownloadIntrusion.h"
 #include "TestSupport.h"
 
 namespace {
@@ -179,19 +178,11 @@ TEST_F(DownloadControl, AnotherProgramsPointersAreAnsweredZeroAndTheWindowLivesO
     CDownloader wnd;
     ASSERT_TRUE(wnd.SubclassWindow(m_hControl));
     ScratchFolder folder("skylark-intruder");
-    ASSERT_TRUE(folder.Copy(WinePath(DOWNLOAD_INTRUDER_EXE), "DownloadIntruder.exe"));
-    std::string args = std::to_string(reinterpret_cast<uintptr_t>(m_hControl)) + " " +
-                       std::to_string(::GetCurrentProcessId());
-    ChildProcess intruder(folder.Path(), "DownloadIntruder.exe", args);
-    ASSERT_TRUE(intruder.Started());
-    ASSERT_TRUE(intruder.WaitForExit(60000));
-
-    std::ifstream in(folder / "intruder.txt");
-    int sent = 0, nonzero = -1, unanswered = -1;
-    in >> sent >> nonzero >> unanswered;
-    EXPECT_EQ(sent, 6 * 9) << "every kind of pointer, the planted ones included";
-    EXPECT_EQ(nonzero, 0);
-    EXPECT_EQ(unanswered, 0);
+    DownloadIntrusion intrusion = RunDownloadIntruder(folder, m_hControl, ::GetCurrentProcessId());
+    ASSERT_TRUE(intrusion.ran);
+    EXPECT_EQ(intrusion.sent, 6 * 9) << "every kind of pointer, the planted ones included";
+    EXPECT_EQ(intrusion.nonzero, 0);
+    EXPECT_EQ(intrusion.unanswered, 0);
     EXPECT_TRUE(::IsWindow(m_hControl));
     EXPECT_EQ(Text(), kDownloadText);
 }
