@@ -55,16 +55,3 @@ TEST(DownloadBlockRegistry, ABlockSentTwiceStaysUntilBothSendsEnd) {
     }
     EXPECT_FALSE(Registry().Copy(DownloadMessage::StartDownload, Address(&text), args));
 }
-
-TEST(DownloadBlockRegistry, ABlockWithoutItsStringsIsRefused) {
-    CString text("x");
-    DownloadTimeBlock timeBlock = {&text, nullptr};
-    DownloadStatusBlock statusBlock = {nullptr, 1, 2};
-    CDownloadBlockRegistry::Scope time(DownloadMessage::CheckTime, &timeBlock);
-    CDownloadBlockRegistry::Scope status(DownloadMessage::DownFinished, &statusBlock);
-    DownloadArgs args;
-    args.strFirst = "kept";
-    EXPECT_FALSE(Registry().Copy(DownloadMessage::CheckTime, Address(&timeBlock), args));
-    EXPECT_FALSE(Registry().Copy(DownloadMessage::DownFinished, Address(&statusBlock), args));
-    EXPECT_EQ(args.strFirst, "kept");
-}

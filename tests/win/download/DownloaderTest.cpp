@@ -1,6 +1,6 @@
 // The download window on a real static control: the six registered messages
-// from a thread of this process, the same messages with pointers that are no
-// registered block (from here and from another process), and the worker handles.
+// from a thread of this process, the same messages from another program with
+// pointers that mean nothing here, and the worker handles.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -94,11 +94,6 @@ protected:
     HWND m_hControl = nullptr;
 };
 
-LRESULT SendRaw(HWND hWnd, DownloadMessage message, const void* pBlock) {
-    return ::SendMessageA(hWnd, CDownloadMessages::Number(message),
-                          reinterpret_cast<WPARAM>(pBlock), 0);
-}
-
 DWORD WINAPI EndSoon(LPVOID pFlag) {
     ::Sleep(300);
     static_cast<std::atomic<int>*>(pFlag)->fetch_add(1);
@@ -157,21 +152,6 @@ TEST_F(DownloadControl, TheDownloaderConfirmsTimeChecksAndShowsTheTextOfAStartin
     EXPECT_EQ(::SendMessageA(m_hControl, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text)),
               11);
     EXPECT_STREQ(text, "patch-1.zip");
-}
-
-TEST_F(DownloadControl, PointersThatAreNoBlockInFlightAreAnsweredZeroAndChangeNothing) {
-    RecordingWnd wnd;
-    ASSERT_TRUE(wnd.SubclassWindow(m_hControl));
-    CString text("not sent through a sender");
-    const CString* pTexts[2] = {&text, &text};
-    EXPECT_EQ(SendRaw(m_hControl, DownloadMessage::StartDownload, &text), 0);
-    EXPECT_EQ(SendRaw(m_hControl, DownloadMessage::CheckTime, pTexts), 0);
-    EXPECT_EQ(SendRaw(m_hControl, DownloadMessage::Error, nullptr), 0);
-    // a block in flight for one message is not read as another's
-    DownloadStatusBlock status = {&text, 1, 2};
-    CDownloadBlockRegistry::Scope scope(DownloadMessage::Progress, &status);
-    EXPECT_EQ(SendRaw(m_hControl, DownloadMessage::CheckTime, &status), 0);
-    EXPECT_TRUE(wnd.m_calls.empty());
 }
 
 TEST_F(DownloadControl, AnotherProgramsPointersAreAnsweredZeroAndTheWindowLivesOn) {
