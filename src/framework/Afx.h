@@ -8,6 +8,8 @@
 
 // Shows string nIDPrompt in a message box captioned with the application's name.
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
+// Shows the text (in the ANSI code page) in the same kind of box.
+int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK);
 BOOL AfxOleInit();
 // Text written in the sources (UTF-8) in the ANSI code page the program runs under.
 CString AfxAnsiFromUtf8(const char* pszUtf8);
