@@ -1,6 +1,7 @@
 #include "CDialog.h"
 
 #include "CWinApp.h"
+#include "InitialUpdate.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
@@ -82,7 +83,10 @@ void CDialog::EndDialog(int nResult) {
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
-    return OnInitDialog();
+    BOOL bResult = OnInitDialog();
+    // views made as controls of the dialog (a browser, say) are ready now
+    AfxSendInitialUpdate(m_hWnd);
+    return bResult;
 }
 
 BOOL CDialog::OnInitDialog() {
