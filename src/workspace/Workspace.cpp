@@ -56,3 +56,8 @@ void CWorkspace::OnTimer(UINT_PTR nIDEvent) {
     }
     Default();
 }
+
+// Until the workspace has its tabs there is no page whose caption could change.
+BOOL CWorkspace::OnPageTitleChanged(CWnd*, CString) {
+    return FALSE;
+}
