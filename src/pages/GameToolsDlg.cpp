@@ -45,7 +45,7 @@ void CGameToolsDlg::PaintSwatch() {
     if (!m_stcColor.m_hWnd) return;
     CRect rc;
     m_stcColor.GetClientRect(&rc);
-    CClientDC dc(m_stcColor.m_hWnd);
+    CClientDC dc(&m_stcColor);
     ::SetBkColor(dc, m_crChatColor);
     ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
 }

@@ -166,8 +166,7 @@ void CAnyTab::DrawTab(CDC& dc, int index) {
 }
 
 // The picture holds two frames side by side: selected on the left, normal on the right.
-void CAnyTab::DrawTabPicture(CDC& dc, const RECT& rc, const SkinPicture& picture,
-                             bool bSelected) {
+void CAnyTab::DrawTabPicture(CDC& dc, const RECT& rc, const SkinPicture& picture, bool bSelected) {
     const INT nFrameWidth = static_cast<INT>(picture.nWidth / 2);
     Gdiplus::Graphics graphics(dc.GetSafeHdc());
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);

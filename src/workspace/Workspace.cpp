@@ -2,7 +2,7 @@
 
 #include "Afx.h"
 #include "CDataExchange.h"
-#include "CSiteConfig.h"
+#include "config/CSiteConfig.h"
 #include "CWinApp.h"
 #include "CliengPage.h"
 #include "ForumAddress.h"
@@ -139,10 +139,9 @@ int CWorkspace::SendPageGeometry() {
     const HWND hPage = pPage->m_pDlg->m_hWnd;
     CRect rcPage;
     ::GetClientRect(hPage, &rcPage);
-    GameRecord record =
-        MakePageGeometryRecord(static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(hPage)),
-                               static_cast<uint32_t>(rcPage.Width()),
-                               static_cast<uint32_t>(rcPage.Height()));
+    GameRecord record = MakePageGeometryRecord(
+        static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(hPage)),
+        static_cast<uint32_t>(rcPage.Width()), static_cast<uint32_t>(rcPage.Height()));
     SendToGame(&record, FALSE);
     return 1;
 }

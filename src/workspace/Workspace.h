@@ -41,8 +41,7 @@ private:
     // one web tab for each site of "Platform/Config.ini" that has a name and an address
     void AddSiteTabs();
     // the caption and the picture of a page just created
-    static void DressPage(CAnyTabPage* pPage, const CString& strCaption,
-                          const CString& strPicture);
+    static void DressPage(CAnyTabPage* pPage, const CString& strCaption, const CString& strPicture);
     // Points the game link at the game's window class and at the launcher's main
     // window, which every record names as its sender.
     static void ConnectGameLink();

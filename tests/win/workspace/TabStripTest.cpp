@@ -66,9 +66,9 @@ protected:
 
         m_host.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000, 300,
                         nullptr, nullptr);
-        HWND hStatic = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 1000, 40,
-                                         m_host, reinterpret_cast<HMENU>(1031),
-                                         ::GetModuleHandleA(nullptr), nullptr);
+        HWND hStatic =
+            ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 1000, 40, m_host,
+                              reinterpret_cast<HMENU>(1031), ::GetModuleHandleA(nullptr), nullptr);
         m_pStrip->SubclassWindow(hStatic);
     }
 
@@ -145,7 +145,10 @@ TEST_F(TabStrip, FourTabsIn1000PixelsSitCentredAndAClickShowsOnlyThatPage) {
     for (int i = 0; i < 4; i++) pages.push_back(AddPage());
     const RECT expected[] = {
         {261, 0, 380, 40}, {381, 0, 500, 40}, {501, 0, 620, 40}, {621, 0, 740, 40}};
-    for (int i = 0; i < 4; i++) EXPECT_TRUE(::EqualRect(&Face(i), &expected[i])) << i;
+    for (int i = 0; i < 4; i++) {
+        const CRect face = Face(i);
+        EXPECT_TRUE(::EqualRect(&face, &expected[i])) << i;
+    }
 
     Click(300, 20);
     EXPECT_EQ(m_pStrip->GetSelectedIndex(), 0);
