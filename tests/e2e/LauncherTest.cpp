@@ -254,7 +254,7 @@ TEST_F(Launcher, EndsWhenTheGameRefusesTheKeepAlive) {
     EXPECT_TRUE(GameRecords(2).empty()) << "a launcher that quits this way sends no closing record";
 }
 
-TEST_F(Launcher, TellsTheGameWhenItIsMinimisedAndRestored) {
+TEST_F(Launcher, TellsTheGameWhenItLosesAndRegainsTheForeground) {
     WriteGameSettings("ready_delay_ms=200\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();
@@ -262,10 +262,13 @@ TEST_F(Launcher, TellsTheGameWhenItIsMinimisedAndRestored) {
     // the launcher knows the game's window once it has sent it the first record
     ASSERT_TRUE(PumpUntil([&] { return !GameRecords(5).empty(); }, 20000));
 
+    HWND hOther = ::CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                    nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::SetForegroundWindow(hOther);
+    EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":0").empty());
     ::SetForegroundWindow(hWnd);
     EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":1").empty());
-    ::ShowWindow(hWnd, SW_MINIMIZE);
-    EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":0").empty());
+    ::DestroyWindow(hOther);
 }
 
 }  // namespace
