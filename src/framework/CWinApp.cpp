@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "CCommandLineInfo.h"
+#include "CModalLoop.h"
 #include "CSingleDocTemplate.h"
+#include "CTempObjects.h"
 #include "CWnd.h"
 #include "afxres.h"
 
@@ -41,13 +43,12 @@ int CWinApp::ExitInstance() {
 int CWinApp::Run() {
     MSG msg = {};
     for (;;) {
+        // idle: the stand-ins made for handles while handling messages can go
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) CTempObjects::DeleteAll();
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) break;
         if (r != 1) continue;
-        if (!PreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        CModalLoop::DispatchMessage(&msg);
     }
     return ExitInstance();
 }
