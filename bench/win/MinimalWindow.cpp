@@ -4,7 +4,6 @@
 
 #ifdef SKYLARK_BENCH_LAUNCHER_DLLS
 #include <commctrl.h>
-#include <commdlg.h>
 #include <ole2.h>
 #include <shellapi.h>
 #include <winver.h>
@@ -21,7 +20,6 @@ using std::min;
 void* volatile g_imports[] = {reinterpret_cast<void*>(&CoInitialize),
                               reinterpret_cast<void*>(&SysFreeString),
                               reinterpret_cast<void*>(&InitCommonControls),
-                              reinterpret_cast<void*>(&CommDlgExtendedError),
                               reinterpret_cast<void*>(&RegCloseKey),
                               reinterpret_cast<void*>(&ShellExecuteA),
                               reinterpret_cast<void*>(&Gdiplus::GdiplusStartup),
