@@ -11,6 +11,8 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 // Shows the text (in the ANSI code page) in the same kind of box.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK);
 BOOL AfxOleInit();
+// Ends OLE if AfxOleInit started it: at exit, once every window and control is gone.
+void AfxOleTerm();
 // Text written in the sources (UTF-8) in the ANSI code page the program runs under.
 CString AfxAnsiFromUtf8(const char* pszUtf8);
 // Allows ActiveX controls in the application's windows.

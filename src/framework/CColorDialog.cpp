@@ -1,6 +1,7 @@
 #include "CColorDialog.h"
 
 #include "CWinApp.h"
+#include "CommonDialogs.h"
 #include "CWnd.h"
 
 CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
@@ -19,5 +20,5 @@ INT_PTR CColorDialog::DoModal() {
         pOwner = pApp ? pApp->GetMainWnd() : nullptr;
     }
     m_cc.hwndOwner = pOwner ? pOwner->m_hWnd : nullptr;
-    return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
+    return AfxChooseColor(&m_cc) ? IDOK : IDCANCEL;
 }

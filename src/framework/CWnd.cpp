@@ -118,7 +118,12 @@ LRESULT CALLBACK CWnd::CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && g_pWndInit && IsOfClass(hWnd, g_lpszInitClass)) {
         CWnd* pWnd = g_pWndInit;
         g_pWndInit = nullptr;
-        pWnd->SubclassWindow(hWnd);
+        try {
+            pWnd->SubclassWindow(hWnd);
+        } catch (...) {
+            // PreSubclassWindow failed: CreateEx finds no window attached and fails
+            pWnd->UnsubclassWindow();
+        }
     }
     return ::CallNextHookEx(g_hHookCbt, code, wParam, lParam);
 }

@@ -53,9 +53,10 @@ std::vector<std::string> LauncherArguments() {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CCliengDlg, CDialog)
-ON_MESSAGE(WM_ERASEBKGND, &CCliengDlg::HandleEraseBkgnd)
+ON_WM_ERASEBKGND()
 ON_WM_TIMER()
-ON_MESSAGE(WM_SHOWWINDOW, &CCliengDlg::HandleShowWindow)
+ON_WM_SHOWWINDOW()
+ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 CCliengDlg::CCliengDlg() : CDialog(IDD_CLIENG) {
@@ -86,13 +87,9 @@ void CCliengDlg::LaunchGame() {
     AfxMessageBox(AfxAnsiFromUtf8(GameStartFailureMessage(result).c_str()), MB_ICONERROR);
 }
 
-LRESULT CCliengDlg::HandleEraseBkgnd(WPARAM wParam, LPARAM) {
-    return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
-}
-
 // All the page's drawing happens here; once the game is ready it draws nothing.
-BOOL CCliengDlg::OnEraseBkgnd(HDC hDC) {
-    if (!m_bGameReady) DrawLoadingPage(hDC);
+BOOL CCliengDlg::OnEraseBkgnd(CDC* pDC) {
+    if (!m_bGameReady) DrawLoadingPage(pDC->GetSafeHdc());
     return TRUE;
 }
 
@@ -123,11 +120,6 @@ void CCliengDlg::OnTimer(UINT_PTR nIDEvent) {
         Invalidate(TRUE);
     }
     Default();
-}
-
-LRESULT CCliengDlg::HandleShowWindow(WPARAM wParam, LPARAM lParam) {
-    OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
-    return 0;
 }
 
 // The game hears whether its page is shown, as if the launcher were (de)activated.

@@ -25,13 +25,11 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
-    BOOL OnEraseBkgnd(HDC hDC);
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnTimer(UINT_PTR nIDEvent);
     void OnShowWindow(BOOL bShow, UINT nStatus);
 
 private:
-    LRESULT HandleEraseBkgnd(WPARAM wParam, LPARAM lParam);
-    LRESULT HandleShowWindow(WPARAM wParam, LPARAM lParam);
     void LaunchGame();
     void DrawLoadingPage(HDC hDC);
 };

@@ -3,12 +3,13 @@
 #include "CColorDialog.h"
 #include "CClientDC.h"
 #include "CDataExchange.h"
+#include "CPaintDC.h"
 #include "ChatSettings.h"
 #include "GameLink.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CGameToolsDlg, CDialog)
-ON_MESSAGE(WM_PAINT, &CGameToolsDlg::HandlePaint)
+ON_WM_PAINT()
 ON_CONTROL(STN_CLICKED, IDC_CHAT_COLOR, &CGameToolsDlg::OnColorClicked)
 ON_BN_CLICKED(IDC_USE_COLOR, &CGameToolsDlg::SendChatSettings)
 ON_BN_CLICKED(IDC_BLINK, &CGameToolsDlg::SendChatSettings)
@@ -27,16 +28,9 @@ void CGameToolsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, IDC_FULL_SCREEN_BARRAGE, m_bFullScreenBarrage);
 }
 
-LRESULT CGameToolsDlg::HandlePaint(WPARAM, LPARAM) {
-    OnPaint();
-    return 0;
-}
-
 void CGameToolsDlg::OnPaint() {
-    PAINTSTRUCT ps;
-    ::BeginPaint(m_hWnd, &ps);
+    CPaintDC dc(this);
     PaintSwatch();
-    ::EndPaint(m_hWnd, &ps);
 }
 
 // The swatch is filled through its own window, which the dialog's painting
@@ -46,8 +40,7 @@ void CGameToolsDlg::PaintSwatch() {
     CRect rc;
     m_stcColor.GetClientRect(&rc);
     CClientDC dc(&m_stcColor);
-    ::SetBkColor(dc, m_crChatColor);
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    dc.FillSolidRect(&rc, m_crChatColor);
 }
 
 // The dialog paints the swatch: a new colour needs the dialog painted there again,

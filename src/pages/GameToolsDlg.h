@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CDialog.h"
+#include "CStatic.h"
 
 class CGameToolsDlg : public CDialog {
 public:
@@ -13,7 +14,7 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
-    CWnd m_stcColor;                              // the colour swatch (control 1065)
+    CStatic m_stcColor;                           // the colour swatch (control 1065)
     COLORREF m_crChatColor = RGB(255, 255, 255);  // the chat colour
     int m_bUseColor = 0;
     int m_bBlink = 0;
@@ -29,7 +30,6 @@ protected:
     void OnColorClicked();
 
 private:
-    LRESULT HandlePaint(WPARAM wParam, LPARAM lParam);
     void PaintSwatch();
     void InvalidateSwatch();
 };

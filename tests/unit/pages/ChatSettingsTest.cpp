@@ -23,7 +23,7 @@ TEST(ChatSettings, TheRecordCarriesEveryFieldAtItsOffset) {
     EXPECT_EQ(record.nCode, 9u);
     EXPECT_EQ(record.cbSize, 84u);
     std::vector<uint32_t> expected(17, 0);
-    expected[8] = 0x00FFFFFF;  // offset 44: white
+    expected[7] = 0x00FFFFFF;  // offset 44: white
     EXPECT_EQ(Words(record), expected);
 
     ChatSettings set{1, 1, 1, 0x00123456, 1};

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "CliengDlg.h"
-#include "DemoLog.h"
 #include "DialogCloser.h"
 #include "GameLink.h"
 #include "PageTestSupport.h"
-#include "ProcessWindow.h"
 #include "TestSupport.h"
 
 namespace {
@@ -150,30 +148,6 @@ TEST_F(CliengPage, AMissingGameShowsTheStartFailureAndThePageCarriesOn) {
         << closer.Texts();
     EXPECT_NE(closer.Texts().find("Orbavel.exe"), std::string::npos);
     EXPECT_TRUE(PumpUntil([&] { return page.m_nFrame != 0; }, 5000));
-}
-
-// The game is started from the current folder, hidden, with the launcher's own
-// arguments and the two hand-off words.
-TEST_F(CliengPage, TheGameIsStartedHiddenWithTheHandOffWords) {
-    ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
-    m_folder.Write("OrbavelDemo.ini", "[demo]\r\nlog=1\r\nnever_ready=1\r\n");
-    CCliengDlg page;
-    CreatePage(page);
-    DemoLog log(m_folder / "OrbavelDemo.log");
-    std::string start = log.WaitForText("\"event\":\"start\"");
-    ASSERT_FALSE(start.empty());
-    EXPECT_NE(start.find(" HideWindows LauncherShellExecuteGame\""), std::string::npos) << start;
-    EXPECT_NE(start.find("--gtest"), std::string::npos) << start;  // this program's arguments
-
-    HWND hGame = ::FindWindowA("QOVEXPLATFORM", nullptr);
-    ASSERT_TRUE(hGame);
-    EXPECT_FALSE(::IsWindowVisible(hGame));
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hGame, &pid);
-    HANDLE hProcess = ::OpenProcess(SYNCHRONIZE, FALSE, pid);
-    ::PostMessageA(hGame, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(PumpUntil([&] { return ::WaitForSingleObject(hProcess, 0) == WAIT_OBJECT_0; }));
-    ::CloseHandle(hProcess);
 }
 
 }  // namespace
