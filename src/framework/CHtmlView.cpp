@@ -1,5 +1,6 @@
 #include "CHtmlView.h"
 
+#include "Afx.h"
 #include "CBstr.h"
 #include "CRect.h"
 #include "CVariant.h"
@@ -9,19 +10,8 @@ namespace {
 
 // The class of the view's window and of the browser's host window inside it.
 LPCSTR HtmlWindowClass() {
-    static const char kName[] = "SkylarkHtmlView";
-    static bool bRegistered = false;
-    if (!bRegistered) {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        wc.lpszClassName = kName;
-        bRegistered = ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }
-    return kName;
+    return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
+                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
 }
 
 // Post data travels as a byte array; none is an empty variant.
@@ -52,7 +42,7 @@ void SetOptionalText(CVariant& var, LPCSTR lpsz) {
 BEGIN_MESSAGE_MAP(CHtmlView, CView)
 ON_WM_CREATE()
 ON_WM_SIZE()
-ON_MESSAGE(WM_DESTROY, &CHtmlView::HandleDestroy)
+ON_WM_DESTROY()
 ON_MESSAGE(WM_INITIALUPDATE, &CHtmlView::HandleInitialUpdate)
 END_MESSAGE_MAP()
 
@@ -95,14 +85,9 @@ void CHtmlView::OnSize(UINT nType, int cx, int cy) {
     if (m_wndBrowser.m_hWnd) ::MoveWindow(m_wndBrowser.m_hWnd, 0, 0, cx, cy, TRUE);
 }
 
-LRESULT CHtmlView::HandleDestroy(WPARAM, LPARAM) {
-    OnDestroy();
-    return 0;
-}
-
 void CHtmlView::OnDestroy() {
     m_pBrowser.Release();
-    Default();
+    CView::OnDestroy();
 }
 
 LRESULT CHtmlView::HandleInitialUpdate(WPARAM, LPARAM) {

@@ -47,7 +47,6 @@ public:
 protected:
     DECLARE_MESSAGE_MAP()
     LRESULT HandleInitialUpdate(WPARAM, LPARAM);
-    LRESULT HandleDestroy(WPARAM, LPARAM);
 
     ComPtr<IWebBrowser2> m_pBrowser;
     CBrowserHost m_wndBrowser;

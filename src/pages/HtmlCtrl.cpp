@@ -34,9 +34,9 @@ ComPtr<IHTMLElement> FindEnclosingLink(ComPtr<IHTMLElement> pElement) {
 IMPLEMENT_DYNCREATE(CHtmlCtrl)
 
 BEGIN_MESSAGE_MAP(CHtmlCtrl, CHtmlView)
-ON_MESSAGE(WM_DESTROY, &CHtmlCtrl::HandleDestroy)
-ON_MESSAGE(WM_MOUSEACTIVATE, &CHtmlCtrl::HandleMouseActivate)
-ON_MESSAGE(WM_RBUTTONUP, &CHtmlCtrl::HandleRButtonUp)
+ON_WM_DESTROY()
+ON_WM_MOUSEACTIVATE()
+ON_WM_RBUTTONUP()
 END_MESSAGE_MAP()
 
 BOOL CHtmlCtrl::PreTranslateMessage(MSG* pMsg) {
@@ -95,16 +95,15 @@ void CHtmlCtrl::OnNewWindow2(LPDISPATCH*, BOOL* pbCancel) {
     Navigate2(m_strLinkUrl, 0, nullptr, nullptr, nullptr, 0);
 }
 
-LRESULT CHtmlCtrl::HandleDestroy(WPARAM, LPARAM) {
+// The browser goes before the window; then the plain window's handling, not the view's.
+void CHtmlCtrl::OnDestroy() {
     m_pBrowser.Release();
-    return Default();
+    CWnd::OnDestroy();
 }
 
 // No frame to activate: the plain window's answer.
-LRESULT CHtmlCtrl::HandleMouseActivate(WPARAM, LPARAM) {
-    return Default();
+int CHtmlCtrl::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
+    return CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
 
-LRESULT CHtmlCtrl::HandleRButtonUp(WPARAM, LPARAM) {
-    return 0;
-}
+void CHtmlCtrl::OnRButtonUp(UINT, CPoint) {}

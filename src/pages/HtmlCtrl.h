@@ -21,6 +21,10 @@ public:
     void OnTitleChange(LPCSTR lpszText) override;
     void OnNewWindow2(LPDISPATCH* ppDisp, BOOL* pbCancel) override;
 
+    void OnDestroy();
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    void OnRButtonUp(UINT nFlags, CPoint point);
+
     CString m_strTitle;    // the last title the browser reported
     CString m_strLinkUrl;  // where a new window goes instead
     CString m_strHomeUrl;  // the site this control was first sent to
@@ -29,9 +33,6 @@ protected:
     DECLARE_MESSAGE_MAP()
     // Tells the workspace, if there is one, that a page has a new caption.
     virtual void ReportPageTitle(CWnd* pPageWnd, const CString& strCaption);
-    LRESULT HandleDestroy(WPARAM, LPARAM);
-    LRESULT HandleMouseActivate(WPARAM, LPARAM);
-    LRESULT HandleRButtonUp(WPARAM, LPARAM);
 
 private:
     void CaptureLinkAt(POINT ptScreen);
