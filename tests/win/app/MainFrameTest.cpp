@@ -229,7 +229,7 @@ TEST_F(LauncherFrame, ReadyEnablesTheStripMarksThePageAndStartsTheKeepAlive) {
     const DWORD secondReady = ::GetTickCount();
     EXPECT_TRUE(page.m_bGameReady);
     EXPECT_TRUE(::IsWindowEnabled(g_pWorkspace->m_wndTabs));
-    ASSERT_TRUE(PumpUntil([&] { return !game.m_records.empty(); }, 20000));
+    ASSERT_TRUE(PumpUntil([&] { return keepAlive() != nullptr; }, 20000));
     EXPECT_GE(::GetTickCount() - secondReady, 4500u);
     g_pCliengDlg = nullptr;
 }
