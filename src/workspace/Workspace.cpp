@@ -70,17 +70,17 @@ void CWorkspace::LoadHeadPicture() {
     if (m_bmpHead.GetBitmap(&bm)) m_nHeadHeight = bm.bmHeight;
 }
 
-void CWorkspace::DressPage(CAnyTabPage* pPage, const CString& strCaption,
-                           const CString& strPicture) {
-    if (!strCaption.IsEmpty()) pPage->m_strCaption = strCaption;
+CAnyTabPage* CWorkspace::AddTab(CAnyTabPage* pPage, const CString& strCaption,
+                                const CString& strPicture) {
+    pPage->Create(this, &m_wndTabs);
     if (!strPicture.IsEmpty()) LoadSkinPicture(strPicture, pPage->m_picture);
+    if (!strCaption.IsEmpty()) pPage->m_strCaption = strCaption;
+    return pPage;
 }
 
 int CWorkspace::AddWebTab(CString strAddress, CString strCaption, CString strPicture) {
-    auto* pPage = new CWebBrowserPage;
-    pPage->Create(this, &m_wndTabs);
-    DressPage(pPage, strCaption, strPicture);
-    auto* pDlg = static_cast<CWebBrowserDlg*>(pPage->m_pDlg);
+    auto* pDlg =
+        static_cast<CWebBrowserDlg*>(AddTab(new CWebBrowserPage, strCaption, strPicture)->m_pDlg);
     pDlg->m_wndHtml.Navigate2(strAddress, 0, nullptr, nullptr, nullptr, 0);
     pDlg->m_wndHtml.m_strHomeUrl = strAddress;
     LayoutPages();
@@ -88,10 +88,7 @@ int CWorkspace::AddWebTab(CString strAddress, CString strCaption, CString strPic
 }
 
 int CWorkspace::AddGameTab(CString strCaption, CString strPicture) {
-    auto* pPage = new CCliengPage;
-    pPage->Create(this, &m_wndTabs);
-    pPage->m_strCaption = strCaption;
-    DressPage(pPage, CString(), strPicture);
+    AddTab(new CCliengPage, strCaption, strPicture);
     LayoutPages();
     ConnectGameLink();
     SetTimer(kPageGeometryTimer, kPageGeometryPeriodMs);
@@ -99,10 +96,7 @@ int CWorkspace::AddGameTab(CString strCaption, CString strPicture) {
 }
 
 int CWorkspace::AddToolsTab(CString strCaption, CString strPicture) {
-    auto* pPage = new CGameToolsPage;
-    pPage->Create(this, &m_wndTabs);
-    pPage->m_strCaption = strCaption;
-    DressPage(pPage, CString(), strPicture);
+    AddTab(new CGameToolsPage, strCaption, strPicture);
     LayoutPages();
     return 1;
 }

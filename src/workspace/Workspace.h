@@ -40,8 +40,9 @@ private:
     int AddToolsTab(CString strCaption, CString strPicture);
     // one web tab for each site of "Platform/Config.ini" that has a name and an address
     void AddSiteTabs();
-    // the caption and the picture of a page just created
-    static void DressPage(CAnyTabPage* pPage, const CString& strCaption, const CString& strPicture);
+    // Creates the page (new, handed to the strip) with its caption and tab
+    // picture, each only if given.
+    CAnyTabPage* AddTab(CAnyTabPage* pPage, const CString& strCaption, const CString& strPicture);
     // Points the game link at the game's window class and at the launcher's main
     // window, which every record names as its sender.
     static void ConnectGameLink();
