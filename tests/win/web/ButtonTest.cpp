@@ -86,6 +86,12 @@ TEST_F(Buttons, AnImageButtonShowsTheCellOfItsStateAndNeverTheSecond) {
     // a double click is two clicks
     MouseDoubleClick();
     EXPECT_TRUE(PumpUntil([&] { return m_counter.m_nClicks == 3; }));
+
+    // a button of another size than the cell shows the cell scaled, nothing of its neighbours
+    button.SetWindowPos(nullptr, 0, 0, 100, 48, SWP_NOMOVE | SWP_NOZORDER);
+    MouseMoveTo(pt.x + 5, pt.y);
+    EXPECT_TRUE(shows(2));
+    for (int x : {2, 25, 50, 75, 97}) EXPECT_EQ(Shown(button, x, 24), kCellColours[2]) << x;
 }
 
 TEST_F(Buttons, TheBitmapButtonLightensUnderThePointer) {
