@@ -162,13 +162,14 @@ void CButtonST::OnCancelMode() {
     EndHover();
 }
 
-// A disabled button cannot keep the focus: it goes to the next tab stop, or to the
-// parent. Focus elsewhere is left where it is.
+// A disabled button loses the focus: it goes to the next tab stop, or to the
+// parent. Focus on another control is left where it is.
 void CButtonST::OnEnable(BOOL bEnable) {
     CButton::OnEnable(bEnable);
     if (bEnable) return;
     HWND hParent = ::GetParent(m_hWnd);
-    if (::GetFocus() == m_hWnd && hParent) {
+    HWND hFocus = ::GetFocus();  // the system has taken it from this button already
+    if ((!hFocus || hFocus == m_hWnd) && hParent) {
         HWND hNext = ::GetNextDlgTabItem(hParent, m_hWnd, FALSE);
         ::SetFocus(hNext && hNext != m_hWnd ? hNext : hParent);
     }
@@ -261,8 +262,8 @@ void CButtonST::DrawIcon(CDC* pDC, const RECT& rcItem, RECT* pCaption, BOOL bHas
                                   static_cast<int>(icon.dwHeight), m_nAlign, bHasCaption,
                                   m_bPressed && !m_bCheckBox);
     *pCaption = ToRect(layout.caption);
-    ::DrawStateA(*pDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.hIcon), 0,
-                 layout.icon.left, layout.icon.top, layout.icon.Width(), layout.icon.Height(),
+    ::DrawStateA(*pDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.hIcon), 0, layout.icon.left,
+                 layout.icon.top, layout.icon.Width(), layout.icon.Height(),
                  DST_ICON | (m_bDisabled ? DSS_DISABLED : DSS_NORMAL));
 }
 

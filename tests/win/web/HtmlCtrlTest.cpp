@@ -14,6 +14,7 @@
 #include "FakeHtml.h"
 #include "HtmlCtrl.h"
 #include "TestSupport.h"
+#include "TestWindow.h"
 
 namespace {
 
@@ -43,21 +44,12 @@ CString LocationOf(CHtmlView& view) {
     return location.ToAnsi();
 }
 
-class Browser : public testing::Test {
+class Browser : public WebTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(AfxOleInit());
-        // made outside the framework: any window can hold the control
-        HWND hParent = ::CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                         0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_TRUE(m_parent.SubclassWindow(hParent));
-    }
     void Create(CHtmlCtrl& ctrl) {
         ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200),
                                 &m_parent, 999999, nullptr));
     }
-
-    CWnd m_parent;
 };
 
 TEST_F(Browser, TheControlSiteHostsTheBrowserNavigatesItAndReleasesItOnce) {
