@@ -1,0 +1,18 @@
+// Mouse and keyboard input as a user gives it: hardware events through the
+// system's input queue, reaching whatever window is under the pointer or has the
+// keyboard. Coordinates are screen pixels.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+
+void MouseMoveTo(int x, int y);
+void MouseLeftDown();
+void MouseLeftUp();
+void MouseRightClick();
+void MouseDoubleClick();
+// presses left at from, moves through the points, releases at the last one
+void MouseDrag(POINT from, std::initializer_list<POINT> through);
+// presses the keys in order, then releases them in reverse order
+void PressKeys(std::initializer_list<WORD> keys);
