@@ -2,6 +2,8 @@
 
 #include <ole2.h>
 
+#include <cstdio>
+#include <set>
 #include <string>
 
 #include "CWinApp.h"
@@ -47,6 +49,28 @@ void AfxEnableControlContainer() {
 
 BOOL AfxControlContainerEnabled() {
     return g_bContainerEnabled;
+}
+
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
+    static std::set<std::string> names;  // the returned names stay valid
+    char name[96];
+    std::snprintf(name, sizeof(name), "Skylark:%x:%p:%p:%p", nClassStyle,
+                  static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
+                  static_cast<void*>(hIcon));
+    auto it = names.find(name);
+    if (it != names.end()) return it->c_str();
+    WNDCLASSA wc = {};
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hIcon = hIcon;
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.lpszClassName = name;
+    if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        AfxThrowResourceException();
+    }
+    return names.insert(name).first->c_str();
 }
 
 BOOL AfxInitRichEdit() {

@@ -14,6 +14,10 @@ CString AfxAnsiFromUtf8(const char* pszUtf8);
 // Allows ActiveX controls in the application's windows.
 void AfxEnableControlContainer();
 BOOL AfxControlContainerEnabled();
+// The name of a window class of this module with these attributes, registered on
+// first use (window procedure: the system's default, which a CWnd replaces).
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                           HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
 // Loads the rich edit control library; FALSE if it is not there.
 BOOL AfxInitRichEdit();
 

@@ -1,8 +1,8 @@
 #include "CCmdTarget.h"
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode) {
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, LPARAM lParam) {
     LRESULT result = 0;
-    return ProcessMessageMap(WM_COMMAND, MAKEWPARAM(nID, nCode), 0, result);
+    return ProcessMessageMap(WM_COMMAND, MAKEWPARAM(nID, nCode), lParam, result);
 }
 
 BOOL CCmdTarget::ProcessMessageMap(UINT, WPARAM, LPARAM, LRESULT&) {

@@ -1,6 +1,9 @@
 #include "CDialog.h"
 
+#include "CModalLoop.h"
 #include "CWinApp.h"
+
+const char CDialog::kDialogClass[] = "#32770";
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
@@ -13,11 +16,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM) {
 }
 
 HWND CDialog::CreateFromTemplate(HWND hParent) {
-    HookWindowCreate(this);
+    HookWindowCreate(this, kDialogClass);
     HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
                                      hParent, &DialogProc, 0);
     UnhookWindowCreate();
-    return hWnd;
+    return CheckCreated(hWnd) ? hWnd : nullptr;
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
@@ -33,41 +36,20 @@ INT_PTR CDialog::DoModal() {
         pParent = pApp ? pApp->GetMainWnd() : nullptr;
     }
     HWND hParent = pParent ? pParent->m_hWnd : nullptr;
-    // the parent stays disabled while the dialog runs, as with any modal dialog
-    bool bParentEnabled = hParent && ::IsWindowEnabled(hParent);
-    if (bParentEnabled) ::EnableWindow(hParent, FALSE);
-
     m_nModalResult = -1;
-    if (CreateFromTemplate(hParent)) {
-        ShowWindow(SW_SHOW);
-        RunModalLoop();
+    {
+        // the parent stays disabled while the dialog runs, as with any modal dialog
+        CModalLoop loop(hParent);
+        if (CreateFromTemplate(hParent)) {
+            ShowWindow(SW_SHOW);
+            m_bInModalLoop = true;
+            m_bEndModal = false;
+            loop.Run([this] { return m_bEndModal || !m_hWnd; });
+            m_bInModalLoop = false;
+        }
     }
-    if (bParentEnabled) ::EnableWindow(hParent, TRUE);
-    if (hParent && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hParent);
+    if (hParent && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hParent);
     DestroyWindow();
-    return m_nModalResult;
-}
-
-int CDialog::RunModalLoop() {
-    m_bInModalLoop = true;
-    m_bEndModal = false;
-    MSG msg;
-    while (!m_bEndModal && m_hWnd) {
-        BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (r == 0) {
-            // the application is ending: leave the quit for the main loop
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (r != 1) continue;  // a failed call leaves msg undefined
-        CWinApp* pApp = AfxGetApp();
-        BOOL bTaken = pApp ? pApp->PreTranslateMessage(&msg) : WalkPreTranslateTree(&msg);
-        if (!bTaken) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-    m_bInModalLoop = false;
     return m_nModalResult;
 }
 
@@ -90,16 +72,20 @@ BOOL CDialog::OnInitDialog() {
     return TRUE;
 }
 
+// Enter and Esc end a modal dialog only: a modeless one (a page) stays as it is.
 void CDialog::OnOK() {
-    if (UpdateData(TRUE)) EndDialog(IDOK);
+    if (UpdateData(TRUE) && m_bInModalLoop) EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
+    if (m_bInModalLoop) EndDialog(IDCANCEL);
 }
 
+// IsDialogMessage takes every key: a dialog inside another window lets the
+// top-level window (its accelerators) see the key first.
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) return FALSE;
     if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)) return FALSE;
+    if (PreTranslateInTopLevel(pMsg)) return TRUE;
     return ::IsDialogMessageA(m_hWnd, pMsg);
 }

@@ -22,6 +22,7 @@ public:
     // The dialog procedure of every dialog the framework makes: the dialog's CWnd
     // sees each message first, so this only leaves the rest to the system.
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
+    static const char kDialogClass[];  // the system's dialog class
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -29,7 +30,6 @@ protected:
 
 private:
     HWND CreateFromTemplate(HWND hParent);
-    int RunModalLoop();
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;

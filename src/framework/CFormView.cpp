@@ -8,11 +8,11 @@ BOOL CFormView::Create(CWnd* pParentWnd, UINT nID) {
     cs.hwndParent = pParentWnd->m_hWnd;
     if (!PreCreateWindow(cs)) return FALSE;  // the view may change its style
 
-    HookWindowCreate(this);
+    HookWindowCreate(this, CDialog::kDialogClass);
     HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
                                      pParentWnd->m_hWnd, &CDialog::DialogProc, 0);
     UnhookWindowCreate();
-    if (!hWnd) return FALSE;
+    if (!CheckCreated(hWnd)) return FALSE;
 
     // the template says what the controls are; the view decides its own frame
     const DWORD kViewBits = WS_BORDER | WS_VISIBLE | WS_CHILD;
@@ -33,10 +33,7 @@ void CFormView::OnInitialUpdate() {
 // The frame's accelerators come before the dialog keys: IsDialogMessage would
 // otherwise take every key that reaches the form.
 BOOL CFormView::PreTranslateMessage(MSG* pMsg) {
-    HWND hFrame = ::GetParent(m_hWnd);
-    if (CWnd* pFrame = FromHandlePermanent(hFrame)) {
-        if (pFrame->PreTranslateMessage(pMsg)) return TRUE;
-    }
+    if (PreTranslateInTopLevel(pMsg)) return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
         return ::IsDialogMessageA(m_hWnd, pMsg);
     }

@@ -139,9 +139,9 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
     return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg);
 }
 
-BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode) {
-    if (m_pViewActive && m_pViewActive->OnCmdMsg(nID, nCode)) return TRUE;
-    if (CWnd::OnCmdMsg(nID, nCode)) return TRUE;
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, LPARAM lParam) {
+    if (m_pViewActive && m_pViewActive->OnCmdMsg(nID, nCode, lParam)) return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, lParam)) return TRUE;
     CWinApp* pApp = AfxGetApp();
-    return pApp && pApp->OnCmdMsg(nID, nCode);
+    return pApp && pApp->OnCmdMsg(nID, nCode, lParam);
 }

@@ -27,7 +27,7 @@ public:
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    BOOL OnCmdMsg(UINT nID, int nCode) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, LPARAM lParam = 0) override;
 
     static const char kFrameClassName[];
 

@@ -16,7 +16,7 @@ public:
     // Called once, when the frame and document are ready.
     virtual void OnInitialUpdate();
 
-    BOOL OnCmdMsg(UINT nID, int nCode) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, LPARAM lParam = 0) override;
 
 private:
     CDocument* m_pDocument = nullptr;

@@ -7,6 +7,7 @@
 
 #include "CCommandLineInfo.h"
 #include "CSingleDocTemplate.h"
+#include "CTempObjects.h"
 #include "CWnd.h"
 #include "afxres.h"
 
@@ -41,6 +42,8 @@ int CWinApp::ExitInstance() {
 int CWinApp::Run() {
     MSG msg = {};
     for (;;) {
+        // idle: the stand-ins made for handles while handling messages can go
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) CTempObjects::DeleteAll();
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) break;
         if (r != 1) continue;

@@ -3,7 +3,9 @@
 #include <unordered_map>
 
 #include "Afx.h"
+#include "CClientDC.h"
 #include "CDataExchange.h"
+#include "CTempObjects.h"
 
 namespace {
 
@@ -13,9 +15,22 @@ std::unordered_map<HWND, CWnd*>& PermanentMap() {
     return map;
 }
 
-// The CWnd waiting for its window to be created, and the hook that catches it.
+// The CWnd waiting for its window to be created, the class that window will have,
+// and the hook that catches it.
 CWnd* g_pWndInit = nullptr;
+LPCSTR g_lpszInitClass = nullptr;
 HHOOK g_hHookCbt = nullptr;
+
+// Whether hWnd is of class lpszClass (a name or an atom; null matches any).
+bool IsOfClass(HWND hWnd, LPCSTR lpszClass) {
+    if (!lpszClass) return true;
+    if (IS_INTRESOURCE(lpszClass)) {
+        return ::GetClassWord(hWnd, GCW_ATOM) == LOWORD(reinterpret_cast<UINT_PTR>(lpszClass));
+    }
+    char name[256] = {};
+    ::GetClassNameA(hWnd, name, sizeof(name));
+    return ::lstrcmpiA(name, lpszClass) == 0;
+}
 
 }  // namespace
 
@@ -23,15 +38,27 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
 CWnd::~CWnd() {
-    if (m_hWnd && ::IsWindow(m_hWnd)) {
-        ::DestroyWindow(m_hWnd);
-    }
-    if (m_hWnd) Detach();
+    if (!m_hWnd || FromHandlePermanent(m_hWnd) != this) return;  // a stand-in owns nothing
+    m_bAutoDelete = false;  // being deleted already: the window's end must not delete it again
+    ::DestroyWindow(m_hWnd);
+    if (m_hWnd) UnsubclassWindow();  // a window of another thread outlives us
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     auto it = PermanentMap().find(hWnd);
     return it == PermanentMap().end() ? nullptr : it->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+    if (!hWnd) return nullptr;
+    if (CWnd* pWnd = FromHandlePermanent(hWnd)) return pWnd;
+    return CTempObjects::Get<CWnd, HWND>(hWnd);
+}
+
+CWnd* CWnd::MakeTemporary(HWND hWnd) {
+    CWnd* pWnd = new CWnd;
+    pWnd->m_hWnd = hWnd;  // not attached: its messages do not come here
+    return pWnd;
 }
 
 void CWnd::Attach(HWND hWnd) {
@@ -40,7 +67,7 @@ void CWnd::Attach(HWND hWnd) {
 }
 
 void CWnd::Detach() {
-    PermanentMap().erase(m_hWnd);
+    if (FromHandlePermanent(m_hWnd) == this) PermanentMap().erase(m_hWnd);
     m_hWnd = nullptr;
 }
 
@@ -49,14 +76,30 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     Attach(hWnd);
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StandardWndProc)));
+    if (!m_pfnSuper) {  // not ours to subclass (another process's window, say)
+        Detach();
+        return FALSE;
+    }
+    PreSubclassWindow();
     return TRUE;
 }
 
-void CWnd::HookWindowCreate(CWnd* pWnd) {
+void CWnd::UnsubclassWindow() {
+    if (m_pfnSuper) {
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        m_pfnSuper = nullptr;
+    }
+    Detach();
+}
+
+void CWnd::PreSubclassWindow() {}
+
+void CWnd::HookWindowCreate(CWnd* pWnd, LPCSTR lpszClass) {
     if (!g_hHookCbt) {
         g_hHookCbt = ::SetWindowsHookExA(WH_CBT, &CbtFilterHook, nullptr, ::GetCurrentThreadId());
     }
     g_pWndInit = pWnd;
+    g_lpszInitClass = lpszClass;
 }
 
 void CWnd::UnhookWindowCreate() {
@@ -67,15 +110,24 @@ void CWnd::UnhookWindowCreate() {
     g_pWndInit = nullptr;
 }
 
-// The first window created after HookWindowCreate belongs to the waiting CWnd:
-// it is subclassed before it receives its first message.
+// The window of the awaited class belongs to the waiting CWnd: it is subclassed
+// before it receives its first message. Windows the system makes on the way (an
+// input-method window, say) are left alone.
 LRESULT CALLBACK CWnd::CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && g_pWndInit) {
+    HWND hWnd = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND && g_pWndInit && IsOfClass(hWnd, g_lpszInitClass)) {
         CWnd* pWnd = g_pWndInit;
         g_pWndInit = nullptr;
-        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+        pWnd->SubclassWindow(hWnd);
     }
     return ::CallNextHookEx(g_hHookCbt, code, wParam, lParam);
+}
+
+BOOL CWnd::CheckCreated(HWND hWnd) {
+    if (hWnd && hWnd == m_hWnd) return TRUE;
+    if (hWnd) ::DestroyWindow(hWnd);  // a window we could not attach is of no use
+    if (m_hWnd) UnsubclassWindow();
+    return FALSE;
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCTA&) {
@@ -99,12 +151,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     cs.hInstance = ::GetModuleHandleA(nullptr);
     cs.lpCreateParams = lpParam;
     if (!PreCreateWindow(cs)) return FALSE;
-    HookWindowCreate(this);
+    HookWindowCreate(this, cs.lpszClass);
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                   static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     UnhookWindowCreate();
-    return hWnd != nullptr;
+    return CheckCreated(hWnd);
 }
 
 BOOL CWnd::DestroyWindow() {
@@ -122,8 +174,9 @@ LRESULT CALLBACK CWnd::StandardWndProc(HWND hWnd, UINT message, WPARAM wParam, L
     LRESULT result = 0;
     try {
         result = pWnd->WindowProc(message, wParam, lParam);
-    } catch (const CException&) {
-        // a handler failed: the message ends here (a window being created is refused)
+    } catch (...) {
+        // A handler failed: the message ends here (a window being created is refused).
+        // Nothing may unwind through the system's frames.
         result = message == WM_CREATE ? -1 : 0;
     }
     if (message == WM_NCDESTROY) {
@@ -140,6 +193,8 @@ LRESULT CALLBACK CWnd::StandardWndProc(HWND hWnd, UINT message, WPARAM wParam, L
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT reflected = 0;
+    if (ReflectToChild(message, wParam, lParam, &reflected)) return reflected;
     if (message == WM_COMMAND) {
         if (OnCommand(wParam, lParam)) return 0;
     } else {
@@ -177,10 +232,41 @@ BOOL CWnd::WalkPreTranslateTree(MSG* pMsg) {
     return FALSE;
 }
 
+BOOL CWnd::PreTranslateInTopLevel(MSG* pMsg) const {
+    if (!(GetStyle() & WS_CHILD)) return FALSE;
+    CWnd* pTop = FromHandlePermanent(::GetAncestor(m_hWnd, GA_ROOT));
+    return pTop && pTop != this && pTop->PreTranslateMessage(pMsg);
+}
+
 // Menus (code 0) and accelerators (code 1) both issue plain commands (code 0);
 // controls keep their notification code.
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
-    return OnCmdMsg(LOWORD(wParam), lParam ? HIWORD(wParam) : 0);
+    return OnCmdMsg(LOWORD(wParam), lParam ? HIWORD(wParam) : 0, lParam);
+}
+
+// The control a notification is about, if it has a CWnd of its own, sees it first.
+BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    HWND hChild = nullptr;
+    if (message == WM_COMMAND) {
+        hChild = reinterpret_cast<HWND>(lParam);
+    } else if (message == WM_NOTIFY) {
+        hChild = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    } else if (message == WM_DRAWITEM) {
+        auto* pDraw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (pDraw->CtlType != ODT_MENU) hChild = pDraw->hwndItem;
+    } else if (message == WM_MEASUREITEM) {
+        auto* pMeasure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (pMeasure->CtlType != ODT_MENU) hChild = ::GetDlgItem(m_hWnd, int(pMeasure->CtlID));
+    } else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        hChild = reinterpret_cast<HWND>(lParam);
+    }
+    CWnd* pChild = hChild ? FromHandlePermanent(hChild) : nullptr;
+    if (!pChild || pChild == this) return FALSE;
+    return pChild->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    return ProcessMessageMap(WM_REFLECT_BASE + message, wParam, lParam, *pResult);
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}
@@ -224,37 +310,51 @@ void CWnd::CenterWindow() {
     SetWindowPos(nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The handlers behind the message-map entries, for classes that do not have their own.
-int CWnd::OnCreate(LPCREATESTRUCT) {
-    return static_cast<int>(Default());
+void CWnd::ScreenToClient(LPRECT lpRect) const {
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
-void CWnd::OnNcDestroy() {
-    Default();
+
+void CWnd::ClientToScreen(LPRECT lpRect) const {
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
-void CWnd::OnClose() {
-    Default();
+
+namespace {
+BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    DWORD dwOld = static_cast<DWORD>(::GetWindowLongA(hWnd, nIndex));
+    DWORD dwNew = (dwOld & ~dwRemove) | dwAdd;
+    if (dwNew == dwOld) return FALSE;
+    ::SetWindowLongA(hWnd, nIndex, static_cast<LONG>(dwNew));
+    if (nFlags) {
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    }
+    return TRUE;
 }
-void CWnd::OnSize(UINT, int, int) {
-    Default();
+}  // namespace
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    return ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
 }
-void CWnd::OnSizing(UINT, LPRECT) {
-    Default();
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
-void CWnd::OnWindowPosChanging(WINDOWPOS*) {
-    Default();
+
+CDC* CWnd::GetDC() {
+    return new CClientDC(this);
 }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) {
-    Default();
+
+int CWnd::ReleaseDC(CDC* pDC) {
+    delete pDC;  // the CClientDC made by GetDC releases its DC
+    return 1;
 }
-BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) {
-    return static_cast<BOOL>(Default());
-}
-LRESULT CWnd::OnNcHitTest(CPoint) {
-    return Default();
-}
-void CWnd::OnSetFocus(CWnd*) {
-    Default();
-}
-void CWnd::OnTimer(UINT_PTR) {
-    Default();
+
+void CWndDeleter::operator()(CWnd* pWnd) const {
+    if (!pWnd) return;
+    bool bDeletedByWindow = pWnd->m_bAutoDelete;
+    if (pWnd->m_hWnd && CWnd::FromHandlePermanent(pWnd->m_hWnd) == pWnd && pWnd->DestroyWindow() &&
+        bDeletedByWindow) {
+        return;  // the window's end deleted the object
+    }
+    delete pWnd;
 }

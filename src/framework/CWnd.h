@@ -6,27 +6,48 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "CCmdTarget.h"
+#include "CDC.h"
 #include "CRect.h"
 #include "CString.h"
 #include "MessageMap.h"
 
 class CDataExchange;
+class CWnd;
+
+// Deletes a CWnd the safe way round: its window first, while the whole derived
+// object still handles the last messages (OnDestroy), then the object itself,
+// unless the window's end already deleted it (SetAutoDelete).
+struct CWndDeleter {
+    void operator()(CWnd* pWnd) const;
+};
 
 class CWnd : public CCmdTarget {
 public:
     HWND m_hWnd = nullptr;
 
     CWnd() = default;
-    ~CWnd() override;  // destroys a window still attached
+    // Destroys a window still attached. Only CWnd's own handlers see that window's
+    // last messages: owners destroy the window first (DestroyWindow, CWndDeleter).
+    ~CWnd() override;
 
     operator HWND() const { return m_hWnd; }  // NOLINT: used wherever an HWND is
+    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // the CWnd attached to a window, or null
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // the CWnd attached to a window, or a stand-in owning nothing (see CTempObjects)
+    static CWnd* FromHandle(HWND hWnd);
+    static CWnd* MakeTemporary(HWND hWnd);
 
-    // Attaches an existing window (a dialog control, say) and routes its messages here.
+    // Attaches an existing window (a dialog control, say) and routes its messages
+    // here; FALSE if the window is taken or cannot be subclassed.
     BOOL SubclassWindow(HWND hWnd);
+    // Called once the window is attached, before it gets a message through this object
+    // (owner-drawn controls switch their style here).
+    virtual void PreSubclassWindow();
 
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenuOrID,
@@ -46,7 +67,14 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Offers a message to the CWnds from its window up to the top-level window it is in.
     static BOOL WalkPreTranslateTree(MSG* pMsg);
+    // Offers a message to the top-level window this child is in (the frame and its
+    // accelerators), for a child that would otherwise swallow it; FALSE for a top level.
+    BOOL PreTranslateInTopLevel(MSG* pMsg) const;
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // A notification this window's control sent its parent (WM_COMMAND, WM_NOTIFY,
+    // WM_CTLCOLOR..., WM_DRAWITEM, WM_MEASUREITEM), offered to the control first;
+    // TRUE when the control took it, with the message result in *pResult.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Called after the window is gone (WM_NCDESTROY). An object that owns itself
     // (SetAutoDelete) is deleted here.
     virtual void PostNcDestroy();
@@ -86,6 +114,63 @@ public:
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
+    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
+    BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    BOOL UpdateWindow() { return ::UpdateWindow(m_hWnd); }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
+    void InvalidateRgn(HRGN hRgn, BOOL bErase = TRUE) { ::InvalidateRgn(m_hWnd, hRgn, bErase); }
+    BOOL RedrawWindow(LPCRECT lpRect = nullptr, HRGN hRgn = nullptr,
+                      UINT nFlags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
+        return ::RedrawWindow(m_hWnd, lpRect, hRgn, nFlags);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
+
+    // family
+    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+    CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    CWnd* GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
+    CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
+
+    // activation and the mouse
+    CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+    static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
+    static BOOL ReleaseCapture() { return ::ReleaseCapture(); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+    CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+    BOOL BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
+
+    // coordinates
+    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+    void ScreenToClient(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+    void ClientToScreen(LPRECT lpRect) const;
+
+    // style, font, region
+    // Removes then adds style bits; nFlags non-zero also calls SetWindowPos(nFlags) so
+    // the frame follows. TRUE if the style changed.
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    // The window uses the font; the caller keeps owning it for the window's lifetime.
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE) {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr),
+                    bRedraw);
+    }
+    CFont* GetFont() const {
+        return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+    }
+    // The window takes the region over (it is detached from pRgn's owner).
+    int SetWindowRgn(CRgn* pRgn, BOOL bRedraw) {
+        return ::SetWindowRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->Detach()) : nullptr, bRedraw);
+    }
+    // A client-area DC for ReleaseDC; a CClientDC on the stack is simpler.
+    CDC* GetDC();
+    int ReleaseDC(CDC* pDC);
 
     // handlers behind the message-map entries: each does the default processing
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -99,22 +184,71 @@ public:
     LRESULT OnNcHitTest(CPoint point);
     void OnSetFocus(CWnd* pOldWnd);
     void OnTimer(UINT_PTR nIDEvent);
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSysColorChange();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    HCURSOR OnQueryDragIcon();
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnRButtonUp(UINT nFlags, CPoint point);
+    void OnMouseLeave();
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    void OnCancelMode();
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    UINT OnGetDlgCode();
+    void OnKillFocus(CWnd* pNewWnd);
+    void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2);
+    void OnDestroy();
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnEnable(BOOL bEnable);
+    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
 
 protected:
     DECLARE_MESSAGE_MAP()
 
-    // Makes the next window this thread creates belong to pWnd (the creation hook).
-    static void HookWindowCreate(CWnd* pWnd);
+    // Makes the next window of class lpszClass (a name or an atom; "#32770" for a
+    // dialog) that this thread creates belong to pWnd (the creation hook).
+    static void HookWindowCreate(CWnd* pWnd, LPCSTR lpszClass);
     static void UnhookWindowCreate();
+    // After a creation under the hook: TRUE if hWnd is the window attached here;
+    // otherwise destroys hWnd, lets go of any other window and gives FALSE.
+    BOOL CheckCreated(HWND hWnd);
 
 private:
     static LRESULT CALLBACK StandardWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hWnd);
     void Detach();
+    void UnsubclassWindow();
+    friend struct CWndDeleter;
+    BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     WNDPROC m_pfnSuper = nullptr;
     bool m_bAutoDelete = false;
     // the message being handled, for Default()
     const MSG* m_pCurrentMsg = nullptr;
+};
+
+// A CWnd owned through CWndDeleter.
+template <class T>
+using CWndPtr = std::unique_ptr<T, CWndDeleter>;
+
+// The DC of a message (WM_ERASEBKGND, WM_CTLCOLOR...) for one handler call; what the
+// handler selects into it is selected out again when the call returns.
+class CDCRef {
+public:
+    explicit CDCRef(WPARAM wParam) : m_dc(reinterpret_cast<HDC>(wParam)) {}
+    operator CDC*() { return &m_dc; }  // NOLINT
+
+private:
+    CDC m_dc;
 };

@@ -1,0 +1,33 @@
+// A font, owned.
+#pragma once
+
+#include "CGdiObject.h"
+
+class CFont : public CGdiObject {
+public:
+    DECLARE_GDI_FROMHANDLE(CFont, HFONT)
+    operator HFONT() const { return static_cast<HFONT>(m_hObject); }  // NOLINT
+    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont) {
+        return Attach(::CreateFontIndirectA(lpLogFont));
+    }
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
+                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
+                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                    LPCSTR lpszFacename) {
+        return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
+                                    bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
+                                    nQuality, nPitchAndFamily, lpszFacename));
+    }
+    // nPointSize in tenths of a point, for the screen (or hDC) resolution
+    BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, HDC hDC = nullptr) {
+        LOGFONTA lf = {};
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(lf.lfFaceName, lpszFaceName, LF_FACESIZE);
+        HDC hScreen = hDC ? nullptr : ::GetDC(nullptr);
+        int dpi = ::GetDeviceCaps(hDC ? hDC : hScreen, LOGPIXELSY);
+        if (hScreen) ::ReleaseDC(nullptr, hScreen);
+        lf.lfHeight = -::MulDiv(nPointSize, dpi, 720);
+        return CreateFontIndirect(&lf);
+    }
+    int GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont); }
+};

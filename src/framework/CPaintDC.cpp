@@ -1,0 +1,12 @@
+#include "CPaintDC.h"
+
+#include "CWnd.h"
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) {
+    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC() {
+    RestoreSelections();
+    ::EndPaint(m_hWnd, &m_ps);
+}
