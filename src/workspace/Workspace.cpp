@@ -1,5 +1,6 @@
 #include "Workspace.h"
 
+#include "CCatchScreenDlg.h"
 #include "CDataExchange.h"
 #include "CWinApp.h"
 #include "GameLink.h"
@@ -12,6 +13,7 @@ IMPLEMENT_DYNCREATE(CWorkspace)
 
 BEGIN_MESSAGE_MAP(CWorkspace, CFormView)
 ON_WM_TIMER()
+ON_COMMAND(ID_SCREENSHOT, &CWorkspace::OnScreenshot)
 END_MESSAGE_MAP()
 
 CWorkspace::CWorkspace() : CFormView(IDD_WORKSPACE) {
@@ -55,4 +57,18 @@ void CWorkspace::OnTimer(UINT_PTR nIDEvent) {
         SendToGame(&record, TRUE);
     }
     Default();
+}
+
+CWnd* CWorkspace::SelectedPageDialog() const {
+    return nullptr;  // no tabs yet: the strip's selected page will tell
+}
+
+void CWorkspace::OnScreenshot() {
+    CWnd* pPageDlg = SelectedPageDialog();
+    const HWND hPageDlg = pPageDlg ? pPageDlg->m_hWnd : nullptr;
+    {
+        CCatchScreenDlg dlg;
+        dlg.DoModal();
+    }
+    if (hPageDlg && ::IsWindow(hPageDlg)) ::SetFocus(hPageDlg);
 }

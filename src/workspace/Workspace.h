@@ -17,6 +17,8 @@ public:
     void OnInitialUpdate() override;
 
     void OnTimer(UINT_PTR nIDEvent);
+    // command 1007: the screen capture, then the keyboard back to the selected page
+    void OnScreenshot();
 
     CBitmap m_bmpHead;      // "Platform\WorkspaceHead.bmp"
     int m_nHeadHeight = 0;  // its height: the height of the tab strip
@@ -29,6 +31,8 @@ private:
     // Points the game link at the game's window class and at the launcher's main
     // window, which every record names as its sender.
     void ConnectGameLink();
+    // the selected tab's page dialog, or null
+    CWnd* SelectedPageDialog() const;
 };
 
 // the one workspace, or null while there is none
