@@ -28,17 +28,6 @@ const COLORREF kSelectionColour = RGB(10, 100, 130);
 const TrackRect kNoSelection = {-1, -1, -1, -1};
 const int kAnchorOffset = 4;  // the first selection's fixed corner, off the press point
 
-// A DC of the whole display, deleted when it goes.
-class CDisplayDC : public CDC {
-public:
-    CDisplayDC() : CDC(::CreateDCA("DISPLAY", nullptr, nullptr, nullptr)) {}
-    ~CDisplayDC() override {
-        HDC hDC = m_hDC;
-        RestoreSelections();
-        if (hDC) ::DeleteDC(hDC);
-    }
-};
-
 RECT ToRect(const TrackRect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
@@ -71,7 +60,7 @@ HBITMAP CCatchScreenDlg::CopyScreenRect(const TrackRect& rect, BOOL bToClipboard
     // nothing to copy: also for a selection that lies wholly off the screen
     const TrackRect r = ClampToScreen(rect, m_nScreenWidth, m_nScreenHeight);
     if (IsEmptyArea(rect.Normalized()) || IsEmptyArea(r)) return nullptr;
-    CDisplayDC dcDisplay;
+    CClientDC dcDisplay(nullptr);  // the screen's
     CDC dcMem;
     if (!dcDisplay.m_hDC || !dcMem.CreateCompatibleDC(&dcDisplay)) return nullptr;
     CBitmap bitmap;
