@@ -13,12 +13,12 @@ ON_WM_ERASEBKGND()
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-const char CCapScreenEdit::kColourLine[] = "\r\n\r\n\r\n ·当前像素RGB (%d,%d,%d)\r\n";
+const char CCapScreenEdit::kColourFormat[] = "\r\n\r\n\r\n ·当前像素RGB (%d,%d,%d)\r\n";
 
 namespace {
 
-const char kColourLabel[] = " ·当前像素RGB ";
-const int kColourLineStart = 6;  // after three empty lines
+const int kColourLineIndex = 3;  // after three empty lines
+const int kColourLineStart = 6;  // ... of two positions each
 const COLORREF kBoxGrey = RGB(128, 128, 128);
 const COLORREF kPositionFrame = RGB(147, 147, 147);
 const int kLeftX = 10;
@@ -41,14 +41,26 @@ void CCapScreenEdit::UpdatePixelColour(CWnd* pOverlay) {
     ::GetCursorPos(&pt);
     ::ScreenToClient(pOverlay->m_hWnd, &pt);
     CString value = ColourValue(CClientDC(pOverlay).GetPixel(pt));
-    if (value != g_strLastColour) {
-        // the value starts after the label, whose length depends on the code page
-        const int nValueStart = kColourLineStart + AfxAnsiFromUtf8(kColourLabel).GetLength();
-        const int nLineLength = static_cast<int>(SendMessage(EM_LINELENGTH, kColourLineStart));
-        SetSel(nValueStart, kColourLineStart + nLineLength);  // scrolls the caret into view
-        ReplaceSel(value, FALSE);
-    }
+    if (value != g_strLastColour) ReplaceColourValue(value);
     g_strLastColour = value;
+}
+
+// The value is the plain ASCII end of the colour line, from its last '(' on. Counted
+// back from the line's end it has the same length whether the control counts its
+// positions in bytes or in characters (the label before it differs).
+void CCapScreenEdit::ReplaceColourValue(const CString& value) {
+    const int nLineLength = static_cast<int>(SendMessage(EM_LINELENGTH, kColourLineStart));
+    char line[256] = {};
+    *reinterpret_cast<WORD*>(line) = sizeof(line) - 1;
+    const int nBytes =
+        static_cast<int>(SendMessage(EM_GETLINE, kColourLineIndex, reinterpret_cast<LPARAM>(line)));
+    const CString text(line, nBytes);
+    int nOpen = -1;
+    for (int i = text.Find('('); i >= 0; i = text.Find('(', i + 1)) nOpen = i;
+    if (nOpen < 0) return;
+    const int nEnd = kColourLineStart + nLineLength;
+    SetSel(nEnd - (nBytes - nOpen), nEnd);  // scrolls the caret into view
+    ReplaceSel(value, FALSE);
 }
 
 void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {

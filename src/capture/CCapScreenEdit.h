@@ -14,7 +14,7 @@ public:
     bool m_bOnRight = false;  // at the right-hand top corner
 
     // the colour line's format (UTF-8): the colour of the pixel under the pointer
-    static const char kColourLine[];
+    static const char kColourFormat[];
 
     // Shows the colour of the overlay's pixel under the pointer, replacing only the
     // value in the colour line, and only when it changed.
@@ -31,4 +31,7 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
+
+private:
+    void ReplaceColourValue(const CString& value);
 };

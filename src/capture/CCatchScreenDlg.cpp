@@ -107,7 +107,7 @@ void CCatchScreenDlg::UpdateHelpText() {
     ::ScreenToClient(m_hWnd, &pt);
     const COLORREF cr = CClientDC(this).GetPixel(pt);
     CString text;
-    text.Format(AfxAnsiFromUtf8(CCapScreenEdit::kColourLine), GetRValue(cr), GetGValue(cr),
+    text.Format(AfxAnsiFromUtf8(CCapScreenEdit::kColourFormat), GetRValue(cr), GetGValue(cr),
                 GetBValue(cr));
     text += AfxAnsiFromUtf8(CaptureHelpText(m_bDragging, m_bHaveSelection));
     m_editInfo.SetWindowText(text);

@@ -4,6 +4,7 @@
 // screen checked from outside.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -257,7 +258,7 @@ TEST_F(Capture, ARightClickWhileDrawingLeavesNoHiddenSelectionBehind) {
     EXPECT_TRUE(ClipboardHoldsMarker());
 }
 
-TEST_F(Capture, TheInfoBoxJumpsToTheOtherCornerWhenThePointerReachesIt) {
+TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
     HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     HWND hBox = ::GetDlgItem(hOverlay, kInfoBoxId);
@@ -266,6 +267,18 @@ TEST_F(Capture, TheInfoBoxJumpsToTheOtherCornerWhenThePointerReachesIt) {
         ::GetWindowRect(hBox, &rc);
         return rc.left;
     };
+    // the colour line follows the pointer, the label and the help text stay
+    const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ");
+    for (POINT p : {POINT{600, 500}, POINT{633, 530}, POINT{700, 301}}) {
+        const uint32_t c = PatternWindow::Colour(p.x, p.y, 1);
+        char value[40];
+        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", c >> 16, (c >> 8) & 0xFF, c & 0xFF);
+        MouseMoveTo(p.x, p.y);
+        EXPECT_TRUE(PumpUntil([&] { return HelpText(hOverlay).rfind(line + value, 0) == 0; }))
+            << value << " in " << HelpText(hOverlay);
+        EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
+    }
+
     const int right = ScreenRect().right - 180;
     ASSERT_EQ(boxLeft(), 10);
     MouseMoveTo(40, 40);
