@@ -14,6 +14,7 @@
 #include "CMyTracker.h"
 #include "GdiCapacity.h"
 #include "TestSupport.h"
+#include "resource.h"
 
 namespace {
 
@@ -113,6 +114,41 @@ TEST_F(Tracking, EscTheRightButtonAndAQuitPutTheRectangleBack) {
     EXPECT_EQ(::GetCapture(), other.m_hWnd);
     ::ReleaseCapture();
     PumpPending();
+}
+
+TEST_F(Tracking, ThePointerShowsTheArrowOfTheHandleWhereItIsDrawn) {
+    CMyTracker::LoadResizeCursors();
+    auto cursor = [](int id) {
+        return ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+    };
+    struct Case {
+        TrackRect rect;
+        POINT at;
+        int cursor;  // 0: none set
+    } cases[] = {
+        {kStart, {99, 99}, IDC_TRACK_NWSE},
+        {kStart, {201, 99}, IDC_TRACK_NESW},
+        {kStart, {150, 99}, IDC_TRACK_NS},
+        {kStart, {99, 130}, IDC_TRACK_WE},
+        {kStart, {150, 130}, IDC_TRACK_MOVE},
+        {kStart, {300, 250}, 0},
+        // inverted: the handle drawn top-left is the stored bottom-right one
+        {{200, 160, 100, 100}, {99, 99}, IDC_TRACK_NWSE},
+        {{200, 100, 100, 160}, {201, 99}, IDC_TRACK_NESW},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.at.x << "," << c.at.y);
+        m_tracker.m_rect = c.rect;
+        ::SetCursor(nullptr);
+        ::SetCursorPos(c.at.x, c.at.y);
+        EXPECT_EQ(m_tracker.SetCursorFor(&m_wnd, HTCLIENT), c.cursor != 0);
+        if (c.cursor) {
+            ASSERT_NE(cursor(c.cursor), nullptr);
+            EXPECT_EQ(::GetCursor(), cursor(c.cursor));
+        }
+    }
+    EXPECT_FALSE(m_tracker.SetCursorFor(&m_wnd, HTCAPTION));
+    ASSERT_NE(cursor(IDC_CAPTURE_ARROW), nullptr);
 }
 
 // An overlay that is sent the user's input as soon as it opens.
