@@ -215,6 +215,19 @@ public:
 protected:
     DECLARE_MESSAGE_MAP()
 
+    // For controls that paint themselves (buttons, statics): a reflected WM_DRAWITEM
+    // goes to pControl->DrawItem, any other notification to the control's map.
+    template <class T>
+    static BOOL ReflectDrawItem(T* pControl, UINT message, WPARAM wParam, LPARAM lParam,
+                                LRESULT* pResult) {
+        if (message != WM_DRAWITEM) {
+            return pControl->CWnd::OnChildNotify(message, wParam, lParam, pResult);
+        }
+        pControl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    }
+
     // Makes the next window of class lpszClass (a name or an atom; "#32770" for a
     // dialog) that this thread creates belong to pWnd (the creation hook).
     static void HookWindowCreate(CWnd* pWnd, LPCSTR lpszClass);
