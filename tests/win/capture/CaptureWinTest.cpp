@@ -12,7 +12,7 @@
 
 #include "CCatchScreenDlg.h"
 #include "CMyTracker.h"
-#include "GdiCapacity.h"
+#include "LeakCounters.h"
 #include "TestSupport.h"
 #include "resource.h"
 
@@ -236,17 +236,6 @@ TEST(Overlay, ASelectionMovedWhollyOffTheScreenLeavesTheClipboardAlone) {
     EXPECT_STREQ(hText ? static_cast<const char*>(::GlobalLock(hText)) : "", "kept");
     if (hText) ::GlobalUnlock(hText);
     ::CloseClipboard();
-}
-
-BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
-    ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-int ThreadWindowCount() {
-    int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&n));
-    return n;
 }
 
 // the process's committed private memory (PrivateUsage reads 0 under Wine)

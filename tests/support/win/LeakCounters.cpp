@@ -1,4 +1,4 @@
-#include "GdiCapacity.h"
+#include "LeakCounters.h"
 
 #include <windows.h>
 
@@ -14,4 +14,19 @@ int FreeGdiCapacity() {
     }
     for (HBRUSH hBrush : brushes) ::DeleteObject(hBrush);
     return static_cast<int>(brushes.size());
+}
+
+namespace {
+
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+}  // namespace
+
+int ThreadWindowCount() {
+    int n = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&n));
+    return n;
 }
