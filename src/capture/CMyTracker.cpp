@@ -112,13 +112,27 @@ BOOL CMyTracker::SetCursorFor(CWnd* pWnd, UINT nHitTest) const {
     return TRUE;
 }
 
-// the rectangle being left, then the change itself, as the drag reports them
-void CMyTracker::ShowBoth(const TrackRect& rectOld, bool bMoved, CWnd* pWnd, CDC* pDC) {
-    if (bMoved) {
-        m_bErase = true;
-        ShowDragFeedback(rectOld, pWnd, pDC, pWnd);
+// One mouse message of the drag: the rectangle follows the pointer, the owner is asked
+// to show the change. True on the button-up, which ends the drag.
+bool CMyTracker::TrackMouse(const Drag& drag, const MSG& msg, bool& bMoved, CWnd* pWnd, CDC* pDC) {
+    const TrackRect rectOld = m_rect;
+    DragTo(drag, {static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))});
+    const bool bUp = msg.message == WM_LBUTTONUP;
+    m_bFinalErase = bUp;
+    if (m_rect != rectOld || bUp) {
+        if (bMoved) {
+            m_bErase = true;
+            ShowDragFeedback(rectOld, pWnd, pDC, pWnd);
+        }
+        OnChangedRect(rectOld);
+        if (!bUp) bMoved = true;
     }
-    OnChangedRect(rectOld);
+    if (bUp) return true;
+    if (m_rect != rectOld) {
+        m_bErase = false;
+        ShowDragFeedback(m_rect, pWnd, pDC, pWnd);
+    }
+    return false;
 }
 
 BOOL CMyTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point) {
@@ -131,34 +145,17 @@ BOOL CMyTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point) {
     bool bMoved = false;
     {
         CClientDC dc(pWnd);
-        MSG msg;
+        MSG msg = {};
         int nExitCode = 0;
-        for (;;) {
-            // WM_QUIT: the quit is posted again for the loops outside; the drag is undone
-            if (!CModalLoop::GetNextMessage(&msg, &nExitCode)) {
-                bMoved = false;
-                break;
-            }
+        // WM_QUIT: the quit is posted again for the loops outside; the drag is undone
+        while (CModalLoop::GetNextMessage(&msg, &nExitCode)) {
             // The owner sees every message as usual, each exactly once; keys are not
             // pre-translated, so that Esc ends the drag rather than the dialog.
             const bool bCaptureLost = ::GetCapture() != hWnd;
             ::DispatchMessageA(&msg);
             if (bCaptureLost) break;
             if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP) {
-                const TrackRect rectOld = m_rect;
-                DragTo(drag, {static_cast<short>(LOWORD(msg.lParam)),
-                              static_cast<short>(HIWORD(msg.lParam))});
-                const bool bUp = msg.message == WM_LBUTTONUP;
-                m_bFinalErase = bUp;
-                if (m_rect != rectOld || bUp) {
-                    ShowBoth(rectOld, bMoved, pWnd, &dc);
-                    if (!bUp) bMoved = true;
-                }
-                if (bUp) break;
-                if (m_rect != rectOld) {
-                    m_bErase = false;
-                    ShowDragFeedback(m_rect, pWnd, &dc, pWnd);
-                }
+                if (TrackMouse(drag, msg, bMoved, pWnd, &dc)) break;
             } else if ((msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) ||
                        msg.message == WM_RBUTTONDOWN) {
                 if (bMoved) m_bErase = m_bFinalErase = true;
@@ -166,6 +163,7 @@ BOOL CMyTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point) {
                 break;
             }
         }
+        if (msg.message == WM_QUIT) bMoved = false;
     }
     ::ReleaseCapture();
     if (!bMoved) m_rect = rectSaved;

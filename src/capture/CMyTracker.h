@@ -37,5 +37,5 @@ public:
     BOOL TrackHandle(int nHandle, CWnd* pWnd, CPoint point);
 
 private:
-    void ShowBoth(const TrackRect& rectOld, bool bMoved, CWnd* pWnd, CDC* pDC);
+    bool TrackMouse(const Drag& drag, const MSG& msg, bool& bMoved, CWnd* pWnd, CDC* pDC);
 };
