@@ -187,6 +187,24 @@ TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({300, 250, 604, 454})), "");
 }
 
+TEST(CaptureHotkey, TheLauncherRunsWithoutItWhenAnotherProgramHoldsTheKeys) {
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'A'));
+    ScratchFolder folder;
+    ASSERT_TRUE(folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
+    LauncherProcess launcher(folder.Path());
+    EXPECT_NE(launcher.WaitForWindow(), nullptr);
+    PatternWindow keys({0, 0, 100, 100}, 1);  // a window of ours for the keys to reach
+    ::SetForegroundWindow(keys.Handle());
+    PressKeys({VK_CONTROL, VK_MENU, 'A'});
+    MSG msg;
+    EXPECT_TRUE(PumpUntil([&] {
+        return ::PeekMessageA(&msg, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE);
+    })) << "the keys stay with the program that held them";
+    EXPECT_EQ(FindProcessWindow(launcher.Id(), "#32770"), nullptr);
+    EXPECT_TRUE(launcher.Running());
+    ::UnregisterHotKey(nullptr, 1);
+}
+
 TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
     const RECT screen = ScreenRect();
     const ScreenPicture frozen = ScreenPicture::FromScreen(screen);
