@@ -78,6 +78,14 @@ protected:
         m_launcher.reset(new LauncherProcess(m_folder.Path()));
         m_hFrame = m_launcher->WaitForWindow();
         ASSERT_NE(m_hFrame, nullptr);
+        // the frame on the screen (not the black of the bare display) before the picture
+        // goes over it: a frame that appeared later could come out on top
+        RECT rc;
+        ::GetWindowRect(m_hFrame, &rc);
+        const int cx = (rc.left + rc.right) / 2, cy = (rc.top + rc.bottom) / 2;
+        ASSERT_TRUE(PumpUntil([&] {
+            return ScreenPicture::FromScreen({cx, cy, cx + 1, cy + 1}).At(0, 0) != 0;
+        }));
         m_pattern.reset(new PatternWindow(ScreenRect(), 1));
         ::SetForegroundWindow(m_pattern->Handle());
         ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
