@@ -25,6 +25,8 @@ public:
     void OnSize(UINT nType, int cx, int cy);
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnTimer(UINT_PTR nIDEvent);
+    // command 1007: the screen capture, then the keyboard back to the selected page
+    void OnScreenshot();
 
     CBitmap m_bmpHead;      // "Platform\WorkspaceHead.bmp"
     int m_nHeadHeight = 0;  // its height: the height of the tab strip
@@ -50,6 +52,8 @@ private:
     void LayoutPages();
     // the game page's window and client size to the game, while its tab is selected
     int SendPageGeometry();
+    // the selected tab's page dialog, or null
+    CWnd* SelectedPageDialog() const;
 };
 
 // the one workspace; set by its constructor

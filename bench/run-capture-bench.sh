@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the Windows tree and runs the screen capture benchmark under Wine on a
+# virtual display of its own. Prints its figures; it is not a test.
+set -euo pipefail
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$repo_root/scripts/build.sh"
+source "$repo_root/scripts/virtual-display.sh"
+build_windows --target bench_capture >/dev/null
+source "$repo_root/scripts/wineenv.sh"
+wine_prefix_ready
+start_virtual_display
+trap 'stop_virtual_display' EXIT
+wine "$repo_root/build/win/bench/bench_capture.exe"
