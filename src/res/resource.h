@@ -8,6 +8,35 @@
 
 #define IDC_TABS 1031
 
+// the workspace's hidden form controls and the icons of its two browser buttons
+#define IDI_BROWSER_FORWARD 133
+#define IDI_BROWSER_BACK 134
+#define IDC_WS_CONVERT 1001
+#define IDC_WS_GO 1002
+#define IDC_WS_NOTE_EDIT 1003
+#define IDC_WS_COUNT 1004
+#define IDC_WS_HINT 1005
+#define IDC_WS_REWRITE 1006
+#define IDC_WS_FAVOURITE 1008
+#define IDC_WS_GALLERY 1009
+#define IDC_WS_EXPAND 1010
+#define IDC_WS_PREVIEW 1011
+#define IDC_WS_DROP_GO 1012
+#define IDC_WS_NOTE 1013
+#define IDC_WS_DROP_EXPAND 1014
+#define IDC_WS_BACK 1019
+#define IDC_WS_FORWARD 1020
+#define IDC_WS_DROP_LINK 1021
+#define IDC_WS_LINK 1022
+#define IDC_WS_LINK2 1023
+#define IDC_WS_STOP 1024
+#define IDC_WS_REFRESH 1025
+#define IDC_WS_DOWNLOADER 1027
+#define IDC_WS_SAVE 1034
+#define IDC_WS_INPUT_EDIT 1037
+#define IDC_WS_SEARCH_EDIT 1054
+#define IDC_WS_SEARCH 1055
+
 // the play-game page and the tools page
 #define IDD_CLIENG 150
 #define IDD_GAMETOOLS 153

@@ -1,5 +1,7 @@
 #include "Workspace.h"
 
+#include <initializer_list>
+
 #include "Afx.h"
 #include "CCatchScreenDlg.h"
 #include "CDataExchange.h"
@@ -29,6 +31,24 @@ ON_WM_SIZE()
 ON_WM_ERASEBKGND()
 ON_WM_TIMER()
 ON_COMMAND(ID_SCREENSHOT, &CWorkspace::OnScreenshot)
+ON_COMMAND(IDC_WS_BACK, &CWorkspace::OnBrowserBack)
+ON_COMMAND(IDC_WS_FORWARD, &CWorkspace::OnBrowserForward)
+ON_COMMAND(IDC_WS_STOP, &CWorkspace::OnBrowserStop)
+ON_COMMAND(IDC_WS_REFRESH, &CWorkspace::OnBrowserRefresh)
+ON_COMMAND(ID_WORKSPACE_PASTE, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_CONVERT, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_GO, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_REWRITE, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_FAVOURITE, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_GALLERY, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_EXPAND, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_DROP_GO, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_NOTE, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_DROP_EXPAND, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_DROP_LINK, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_SAVE, &CWorkspace::OnIgnoredCommand)
+ON_COMMAND(IDC_WS_SEARCH, &CWorkspace::OnIgnoredCommand)
+ON_CONTROL(EN_CHANGE, IDC_WS_NOTE_EDIT, &CWorkspace::OnIgnoredCommand)
 END_MESSAGE_MAP()
 
 CWorkspace::CWorkspace() : CFormView(IDD_WORKSPACE) {
@@ -42,16 +62,42 @@ CWorkspace::~CWorkspace() {
 
 BOOL CWorkspace::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.style &= ~WS_BORDER;
+    AfxInitRichEdit();  // the form's two rich edit controls need their class
     return CFormView::PreCreateWindow(cs);
 }
 
 void CWorkspace::DoDataExchange(CDataExchange* pDX) {
     CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_WS_COUNT, m_wndCount);
+    DDX_Control(pDX, IDC_WS_HINT, m_wndHint);
+    DDX_Control(pDX, IDC_WS_EXPAND, m_btnExpand);
+    DDX_Control(pDX, IDC_WS_PREVIEW, m_btnPreview);
+    DDX_Control(pDX, IDC_WS_LINK, m_wndLink);
+    DDX_Control(pDX, IDC_WS_CONVERT, m_btnConvert);
+    DDX_Control(pDX, IDC_WS_REWRITE, m_btnRewrite);
+    DDX_Control(pDX, IDC_WS_LINK2, m_wndLink2);
+    DDX_Control(pDX, IDC_WS_DOWNLOADER, m_wndDownloader);
     DDX_Control(pDX, IDC_TABS, m_wndTabs);
+    DDX_Control(pDX, IDC_WS_BACK, m_btnBack);
+    DDX_Control(pDX, IDC_WS_FORWARD, m_btnForward);
+    DDX_Control(pDX, ID_SCREENSHOT, m_btnScreenshot);
+    DDX_Control(pDX, IDC_WS_GO, m_btnGo);
+    DDX_Control(pDX, IDC_WS_GALLERY, m_btnGallery);
+    DDX_Control(pDX, IDC_WS_DROP_LINK, m_btnDropLink);
+    DDX_Control(pDX, IDC_WS_SEARCH_EDIT, m_editSearch);
+    DDX_Control(pDX, IDC_WS_DROP_GO, m_btnDropGo);
+    DDX_Control(pDX, IDC_WS_SEARCH, m_btnSearch);
+    DDX_Control(pDX, IDC_WS_FAVOURITE, m_btnFavourite);
+    DDX_Control(pDX, IDC_WS_STOP, m_btnStop);
+    DDX_Control(pDX, IDC_WS_REFRESH, m_btnRefresh);
+    DDX_Control(pDX, IDC_WS_NOTE, m_btnNote);
+    DDX_Control(pDX, IDC_WS_SAVE, m_btnSave);
+    DDX_Control(pDX, IDC_WS_DROP_EXPAND, m_btnDropExpand);
 }
 
 void CWorkspace::OnInitialUpdate() {
     CFormView::OnInitialUpdate();
+    SetUpFormControls();
     LoadHeadPicture();
     LayoutPages();
     AddWebTab(MakeForumAddress(kProductName), CString(kProductName) + AfxAnsiFromUtf8("吧"),
@@ -63,6 +109,28 @@ void CWorkspace::OnInitialUpdate() {
     if (m_wndTabs.GetPageCount() >= 2) m_wndTabs.SelectPage(1);
     // enabled by the frame once the game is ready
     m_wndTabs.EnableWindow(FALSE);
+}
+
+void CWorkspace::SetUpFormControls() {
+    for (CWnd* pWnd :
+         std::initializer_list<CWnd*>{&m_wndCount, &m_wndHint, &m_btnExpand, &m_btnPreview,
+                                      &m_wndLink, &m_btnConvert, &m_btnRewrite}) {
+        pWnd->ShowWindow(SW_HIDE);
+    }
+    SetUpBrowserButton(m_btnBack, IDI_BROWSER_BACK);
+    SetUpBrowserButton(m_btnForward, IDI_BROWSER_FORWARD);
+    m_btnConvert.LightenHoverColour();
+    m_btnRewrite.LightenHoverColour();
+}
+
+void CWorkspace::SetUpBrowserButton(CButtonST& button, UINT nIDIcon) {
+    // 0 x 0: the icon's own size
+    HICON hIcon = static_cast<HICON>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDIcon), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    if (hIcon && button.SetIcons(hIcon) != 0) ::DestroyIcon(hIcon);
+    button.LightenHoverColour();
+    button.SetColour(CButtonST::ColourForeIn, RGB(0, 128, 0));
+    button.SetAlignment(CButtonST::AlignVertical);
 }
 
 void CWorkspace::LoadHeadPicture() {
@@ -170,7 +238,30 @@ void CWorkspace::OnTimer(UINT_PTR nIDEvent) {
 }
 
 CWnd* CWorkspace::SelectedPageDialog() const {
-    return nullptr;  // no tabs yet: the strip's selected page will tell
+    const CAnyTabPage* pPage = m_wndTabs.GetSelectedPage();
+    return pPage ? pPage->m_pDlg : nullptr;
+}
+
+IWebBrowser2* CWorkspace::SelectedBrowser() const {
+    const CAnyTabPage* pPage = m_wndTabs.GetSelectedPage();
+    if (!pPage || pPage->m_nKind != PAGE_WEB || !pPage->m_pDlg) return nullptr;
+    return static_cast<CWebBrowserDlg*>(pPage->m_pDlg)->m_wndHtml.GetBrowser();
+}
+
+void CWorkspace::OnBrowserBack() {
+    if (IWebBrowser2* pBrowser = SelectedBrowser()) pBrowser->GoBack();
+}
+
+void CWorkspace::OnBrowserForward() {
+    if (IWebBrowser2* pBrowser = SelectedBrowser()) pBrowser->GoForward();
+}
+
+void CWorkspace::OnBrowserStop() {
+    if (IWebBrowser2* pBrowser = SelectedBrowser()) pBrowser->Stop();
+}
+
+void CWorkspace::OnBrowserRefresh() {
+    if (IWebBrowser2* pBrowser = SelectedBrowser()) pBrowser->Refresh();
 }
 
 void CWorkspace::OnScreenshot() {

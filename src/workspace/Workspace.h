@@ -2,8 +2,16 @@
 // the pages, and the timers that keep the game informed.
 #pragma once
 
+#include <exdisp.h>
+
+#include "ButtonST.h"
 #include "CBitmap.h"
+#include "CButton.h"
+#include "CDownloader.h"
+#include "CEdit.h"
 #include "CFormView.h"
+#include "CHyperLink.h"
+#include "CStatic.h"
 #include "PageTab.h"
 
 class CWorkspace : public CFormView {
@@ -27,15 +35,54 @@ public:
     void OnTimer(UINT_PTR nIDEvent);
     // command 1007: the screen capture, then the keyboard back to the selected page
     void OnScreenshot();
+    // commands 1019, 1020, 1024, 1025: the selected web page's browser, if any
+    void OnBrowserBack();
+    void OnBrowserForward();
+    void OnBrowserStop();
+    void OnBrowserRefresh();
+    // Ctrl+V and the commands of the hidden form controls: taken, and nothing done
+    void OnIgnoredCommand() {}
 
-    CBitmap m_bmpHead;      // "Platform\WorkspaceHead.bmp"
-    int m_nHeadHeight = 0;  // its height: the height of the tab strip
-    CPageTab m_wndTabs;     // the tab strip (control 1031)
+    CBitmap m_bmpHead;            // "Platform\WorkspaceHead.bmp"
+    int m_nHeadHeight = 0;        // its height: the height of the tab strip
+    CPageTab m_wndTabs;           // the tab strip (control 1031)
+    CDownloader m_wndDownloader;  // the download window (control 1027)
+
+    // The form's other controls: bound, some configured, never shown.
+    CStatic m_wndCount;       // 1004
+    CStatic m_wndHint;        // 1005
+    CButton m_btnExpand;      // 1010
+    CButton m_btnPreview;     // 1011
+    CHyperLink m_wndLink;     // 1022
+    CButtonST m_btnConvert;   // 1001
+    CButtonST m_btnRewrite;   // 1006
+    CHyperLink m_wndLink2;    // 1023
+    CButtonST m_btnBack;      // 1019
+    CButtonST m_btnForward;   // 1020
+    CButton m_btnScreenshot;  // 1007
+    CButton m_btnGo;          // 1002
+    CButton m_btnGallery;     // 1009
+    CButton m_btnDropLink;    // 1021
+    CEdit m_editSearch;       // 1054
+    CButton m_btnDropGo;      // 1012
+    CButton m_btnSearch;      // 1055
+    CButton m_btnFavourite;   // 1008
+    CButton m_btnStop;        // 1024
+    CButton m_btnRefresh;     // 1025
+    CButton m_btnNote;        // 1013
+    CButton m_btnSave;        // 1034
+    CButton m_btnDropExpand;  // 1014
 
 protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The hidden controls hidden once more; the two browser buttons get their
+    // icons and hover looks, the convert and rewrite buttons a lighter hover.
+    void SetUpFormControls();
+    static void SetUpBrowserButton(CButtonST& button, UINT nIDIcon);
+    // the browser of the selected tab's page if that is a web page, or null
+    IWebBrowser2* SelectedBrowser() const;
     void LoadHeadPicture();
     int AddWebTab(CString strAddress, CString strCaption, CString strPicture);
     int AddGameTab(CString strCaption, CString strPicture);
