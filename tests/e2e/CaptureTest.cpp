@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "DemoGames.h"
 #include "LauncherProcess.h"
 #include "PatternWindow.h"
 #include "ProcessWindow.h"
@@ -90,6 +91,12 @@ protected:
         ::SetForegroundWindow(m_pattern->Handle());
         ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
         PutMarkerOnClipboard();
+    }
+    // the launcher and the game it started: a game left running would keep the
+    // test's output open
+    void TearDown() override {
+        m_launcher.reset();
+        EndAllDemoGames();
     }
 
     bool WaitForScreenPixel(int x, int y, uint32_t colour) {
@@ -199,6 +206,9 @@ TEST(CaptureHotkey, TheLauncherRunsWithoutItWhenAnotherProgramHoldsTheKeys) {
     ASSERT_TRUE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'A'));
     ScratchFolder folder;
     ASSERT_TRUE(folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
+    // with its game, or the launcher's message that the game did not start is the
+    // dialog found below
+    ASSERT_TRUE(folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
     LauncherProcess launcher(folder.Path());
     EXPECT_NE(launcher.WaitForWindow(), nullptr);
     PatternWindow keys({0, 0, 100, 100}, 1);  // a window of ours for the keys to reach
@@ -211,6 +221,7 @@ TEST(CaptureHotkey, TheLauncherRunsWithoutItWhenAnotherProgramHoldsTheKeys) {
     EXPECT_EQ(FindProcessWindow(launcher.Id(), "#32770"), nullptr);
     EXPECT_TRUE(launcher.Running());
     ::UnregisterHotKey(nullptr, 1);
+    EndAllDemoGames();
 }
 
 TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {

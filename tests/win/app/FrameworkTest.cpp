@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Afx.h"
 #include "CDataExchange.h"
 #include "CDialog.h"
 #include "CDocument.h"
@@ -109,6 +110,7 @@ protected:
     void SetUp() override {
         g_calls.clear();
         TestDoc::m_bAcceptNew = TRUE;
+        AfxInitRichEdit();  // the workspace's form, borrowed here, holds rich edit controls
         m_pTemplate = new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(TestDoc),
                                              RUNTIME_CLASS(TestFrame), RUNTIME_CLASS(TestView));
         m_app.AddDocTemplate(m_pTemplate);
