@@ -8,6 +8,7 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include <new>
 #include <vector>
 
 #include "Afx.h"
@@ -37,7 +38,7 @@ bool ReadAll(CFile& file, uint8_t* pBuffer, size_t cbBuffer) {
     return true;
 }
 
-void RealizePalette(const uint8_t* pColourTable, uint32_t nColours, CPalette& palette, HDC hDC) {
+void RealizePalette(const uint8_t* pColourTable, uint32_t nColours, CPalette& palette, CDC& dc) {
     std::vector<uint8_t> storage(sizeof(LOGPALETTE) + nColours * sizeof(PALETTEENTRY));
     auto* pLogPalette = reinterpret_cast<LOGPALETTE*>(storage.data());
     pLogPalette->palVersion = 0x300;
@@ -47,8 +48,21 @@ void RealizePalette(const uint8_t* pColourTable, uint32_t nColours, CPalette& pa
         pLogPalette->palPalEntry[i] = {quad[2], quad[1], quad[0], 0};
     }
     if (!palette.CreatePalette(pLogPalette)) return;
-    ::SelectPalette(hDC, palette, FALSE);
-    ::RealizePalette(hDC);
+    dc.SelectPalette(&palette, FALSE);  // selected out again when the DC goes
+    dc.RealizePalette();
+}
+
+// The bitmap of a parsed BMP block, made for the screen through the file's palette
+// when pPalette is given; null on failure.
+HBITMAP CreateScreenBitmap(const uint8_t* pBlock, const BitmapFileLayout& layout,
+                           CPalette* pPalette) {
+    CClientDC screen(nullptr);
+    if (pPalette && layout.colourCount > 0 && layout.colourCount <= 256) {
+        RealizePalette(pBlock + layout.colourTableOffset, layout.colourCount, *pPalette, screen);
+    }
+    auto* pInfo = reinterpret_cast<const BITMAPINFO*>(pBlock);
+    return ::CreateDIBitmap(screen, &pInfo->bmiHeader, CBM_INIT, pBlock + layout.bitsOffset, pInfo,
+                            DIB_RGB_COLORS);
 }
 
 }  // namespace
@@ -64,8 +78,12 @@ BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
     if (!widePath) AfxThrowMemoryException();
     ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), widePath, nChars);
 
-    // GDI+ objects come from its own allocator, which gives null on failure
-    std::unique_ptr<Gdiplus::Image> pImage(new Gdiplus::Image(widePath));
+    // GDI+ objects come from its own allocator, which gives null on failure. Its
+    // operator new is not declared non-throwing, so a null check after a plain new
+    // may be dropped: allocate, check, then construct.
+    void* pMemory = Gdiplus::DllExports::GdipAlloc(sizeof(Gdiplus::Image));
+    std::unique_ptr<Gdiplus::Image> pImage(pMemory ? ::new (pMemory) Gdiplus::Image(widePath)
+                                                   : nullptr);
     ::SysFreeString(widePath);
     if (pImage) {
         picture.nWidth = pImage->GetWidth();
@@ -94,15 +112,12 @@ BOOL LoadBitmapFile(CString path, CBitmap& bitmap, CPalette* pPalette) {
     BitmapFileLayout layout;
     if (!ParseBitmapBlock(block.get(), cbBlock, layout)) return FALSE;
 
-    CClientDC screen(nullptr);
-    if (pPalette && layout.colourCount > 0 && layout.colourCount <= 256) {
-        RealizePalette(block.get() + layout.colourTableOffset, layout.colourCount, *pPalette,
-                       screen);
-    }
-    auto* pInfo = reinterpret_cast<BITMAPINFO*>(block.get());
-    HBITMAP hBitmap = ::CreateDIBitmap(screen, &pInfo->bmiHeader, CBM_INIT,
-                                       block.get() + layout.bitsOffset, pInfo, DIB_RGB_COLORS);
+    // the palette goes to the caller with its bitmap only; on failure it is deleted
+    // here, after the screen DC let go of it
+    CPalette palette;
+    HBITMAP hBitmap = CreateScreenBitmap(block.get(), layout, pPalette ? &palette : nullptr);
     if (!hBitmap) return FALSE;
+    if (palette.GetSafeHandle()) pPalette->Attach(palette.Detach());
     bitmap.Attach(hBitmap);
     return TRUE;
 }

@@ -43,6 +43,12 @@ BOOL AfxOleInit() {
     return TRUE;
 }
 
+void AfxOleTerm() {
+    if (!g_bOleInitialized) return;
+    ::OleUninitialize();
+    g_bOleInitialized = false;
+}
+
 void AfxEnableControlContainer() {
     g_bContainerEnabled = true;
 }

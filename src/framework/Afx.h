@@ -9,6 +9,8 @@
 // Shows string nIDPrompt in a message box captioned with the application's name.
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 BOOL AfxOleInit();
+// Ends OLE if AfxOleInit started it: at exit, once every window and control is gone.
+void AfxOleTerm();
 // Text written in the sources (UTF-8) in the ANSI code page the program runs under.
 CString AfxAnsiFromUtf8(const char* pszUtf8);
 // Allows ActiveX controls in the application's windows.

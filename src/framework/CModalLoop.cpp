@@ -29,7 +29,12 @@ BOOL CModalLoop::GetNextMessage(MSG* pMsg, int* pnExitCode) {
 
 void CModalLoop::DispatchMessage(MSG* pMsg) {
     CWinApp* pApp = AfxGetApp();
-    BOOL bTaken = pApp ? pApp->PreTranslateMessage(pMsg) : CWnd::WalkPreTranslateTree(pMsg);
+    BOOL bTaken = FALSE;
+    try {
+        bTaken = pApp ? pApp->PreTranslateMessage(pMsg) : CWnd::WalkPreTranslateTree(pMsg);
+    } catch (...) {
+        return;  // a failed pre-translation ends the message, as a failed handler does
+    }
     if (!bTaken) {
         ::TranslateMessage(pMsg);
         ::DispatchMessageA(pMsg);

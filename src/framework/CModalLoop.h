@@ -21,6 +21,7 @@ public:
     // *pnExitCode is its exit code, and the quit is posted again.
     static BOOL GetNextMessage(MSG* pMsg, int* pnExitCode);
     // Offers the message to the application's pre-translation, then dispatches it.
+    // Nothing it raises gets out: a failure ends the message.
     static void DispatchMessage(MSG* pMsg);
 
     // Dispatches messages until bDone() is true (checked before each wait) or

@@ -17,10 +17,14 @@ CSingleDocTemplate::~CSingleDocTemplate() = default;
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible) {
     if (!m_pDocument) return CreateFirstDocument(lpszPathName, bMakeVisible);
-    // The document is already shown: it may accept or refuse, but nothing is rebuilt.
+    // The document is already shown: it may accept or refuse, but nothing is rebuilt
+    // and the view gets no second initial update. An opened file still becomes the
+    // document's path and a recent file.
     CDocument* pDoc = m_pDocument.get();
     BOOL ok = lpszPathName ? pDoc->OnOpenDocument(lpszPathName) : pDoc->OnNewDocument();
-    return ok ? pDoc : nullptr;
+    if (!ok) return nullptr;
+    if (lpszPathName) pDoc->SetPathName(lpszPathName);
+    return pDoc;
 }
 
 CDocument* CSingleDocTemplate::CreateFirstDocument(LPCSTR lpszPathName, BOOL bMakeVisible) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "CCommandLineInfo.h"
+#include "CModalLoop.h"
 #include "CSingleDocTemplate.h"
 #include "CTempObjects.h"
 #include "CWnd.h"
@@ -47,10 +48,7 @@ int CWinApp::Run() {
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) break;
         if (r != 1) continue;
-        if (!PreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        CModalLoop::DispatchMessage(&msg);
     }
     return ExitInstance();
 }

@@ -2,22 +2,54 @@
 // is started, runs its message loop and is ended.
 #include <windows.h>
 
+#include "Afx.h"
+#include "CTempObjects.h"
 #include "CWinApp.h"
 #include "CWnd.h"
 #include "afxres.h"
 
+namespace {
+
+const int kFailureExitCode = -1;
+
+int RunApplication(CWinApp* pApp) {
+    if (!pApp->InitInstance()) {
+        if (CWnd* pMainWnd = pApp->GetMainWnd()) pMainWnd->DestroyWindow();
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}
+
+// What start-up, the loop's own code or the end raised and nobody handled: the
+// program says so and ends, instead of crashing.
+int FailApplication(CWinApp* pApp) {
+    try {
+        if (CWnd* pMainWnd = pApp->GetMainWnd()) pMainWnd->DestroyWindow();
+        AfxMessageBox(AFX_IDP_INTERNAL_FAILURE, MB_OK | MB_ICONSTOP);
+    } catch (...) {
+    }
+    return kFailureExitCode;
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     CWinApp* pApp = AfxGetApp();
-    if (!pApp) return -1;
+    if (!pApp) return kFailureExitCode;
     pApp->m_hInstance = hInstance;
     pApp->m_nCmdShow = nCmdShow;
     char title[256] = {};
     ::LoadStringA(hInstance, AFX_IDS_APP_TITLE, title, sizeof(title));
     pApp->m_strAppName = title;
 
-    if (!pApp->InitInstance()) {
-        if (CWnd* pMainWnd = pApp->GetMainWnd()) pMainWnd->DestroyWindow();
-        return pApp->ExitInstance();
+    int nExitCode;
+    try {
+        nExitCode = RunApplication(pApp);
+    } catch (...) {
+        nExitCode = FailApplication(pApp);
     }
-    return pApp->Run();
+    // every window, and with them every hosted control, is gone by now
+    CTempObjects::DeleteAll();
+    AfxOleTerm();
+    return nExitCode;
 }

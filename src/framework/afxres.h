@@ -18,6 +18,7 @@
 #define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_OPENFILE 0xF000
 #define AFX_IDS_ALLFILTER 0xF006
+#define AFX_IDP_INTERNAL_FAILURE 0xF108
 
 // the first (and here only) pane of a frame: its view
 #define AFX_IDW_PANE_FIRST 0xE900
