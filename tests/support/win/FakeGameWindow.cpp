@@ -36,6 +36,7 @@ LRESULT CALLBACK FakeGameWindow::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPA
             r.data.assign(p, p + cds->cbData);
         }
         self->m_records.push_back(r);
+        if (self->m_nAnswerDelayMs) ::Sleep(self->m_nAnswerDelayMs);
         return self->m_answer;
     }
     if (self && msg == WM_ACTIVATEAPP) {

@@ -26,6 +26,7 @@ public:
     void Destroy();
 
     LRESULT m_answer = -2;
+    DWORD m_nAnswerDelayMs = 0;  // a busy game answers records late
     std::vector<Record> m_records;
     std::vector<WPARAM> m_activations;  // wParam of every WM_ACTIVATEAPP
 

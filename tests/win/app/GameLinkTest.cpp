@@ -2,6 +2,8 @@
 // launcher when a record cannot be delivered.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "GameLink.h"
 #include "TestSupport.h"
 
@@ -84,6 +86,52 @@ TEST_F(GameLink, ANonWaitingRecordFailsOnlyForAVanishedWindow) {
     EXPECT_TRUE(SendToGame(&record, FALSE));
     EXPECT_EQ(g_hGameWnd, nullptr);
     EXPECT_TRUE(QuitPosted());
+}
+
+// The game's window on a thread of its own: busy (each record answered late) or
+// hung (not reading its messages until this object goes).
+class GameOnItsOwnThread {
+public:
+    explicit GameOnItsOwnThread(bool bHung) : m_thread([this, bHung] { Run(bHung); }) {
+        ::WaitForSingleObject(m_hReady, 10000);
+    }
+    ~GameOnItsOwnThread() {
+        ::SetEvent(m_hRelease);
+        ::PostThreadMessageA(m_nThreadId, WM_QUIT, 0, 0);
+        m_thread.join();
+        ::CloseHandle(m_hReady);
+        ::CloseHandle(m_hRelease);
+    }
+    HWND m_hWnd = nullptr;
+
+private:
+    void Run(bool bHung) {
+        FakeGameWindow game;
+        game.m_nAnswerDelayMs = 500;
+        m_hWnd = game.Handle();
+        m_nThreadId = ::GetCurrentThreadId();
+        ::SetEvent(m_hReady);
+        if (bHung) ::WaitForSingleObject(m_hRelease, INFINITE);
+        MSG msg;
+        while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+    }
+
+    HANDLE m_hReady = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE m_hRelease = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD m_nThreadId = 0;
+    std::thread m_thread;
+};
+
+TEST_F(GameLink, ANonWaitingRecordToABusyOrHungGameCountsAsDelivered) {
+    g_strGameWndClass = "QOVEXPLATFORM";
+    GameRecord record = MakePageGeometryRecord(1, 1, 1);
+    for (bool bHung : {false, true}) {
+        GameOnItsOwnThread game(bHung);
+        g_hGameWnd = nullptr;
+        EXPECT_TRUE(SendToGame(&record, FALSE));
+        EXPECT_EQ(g_hGameWnd, game.m_hWnd) << bHung;
+        EXPECT_FALSE(QuitPosted()) << bHung;
+    }
 }
 
 TEST_F(GameLink, AWaitingRecordToAVanishedWindowEndsTheLauncher) {

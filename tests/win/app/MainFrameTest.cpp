@@ -208,10 +208,18 @@ TEST_F(LauncherFrame, ReadyEnablesTheStripMarksThePageAndStartsTheKeepAlive) {
     EXPECT_EQ(keepAlive.Word(8), 3u);
     EXPECT_EQ(keepAlive.Word(12), 32u);
 
-    // a second ready changes nothing but restarting the timer
+    // A second ready, a while after that keep-alive, marks and enables again and
+    // restarts the timer: the next keep-alive is 5 s after it, not after the first.
+    PumpUntil([] { return false; }, 2000);
+    page.m_bGameReady = FALSE;
+    g_pWorkspace->m_wndTabs.EnableWindow(FALSE);
+    game.m_records.clear();
     EXPECT_EQ(SendRecord(pFrame, ready, sizeof(ready)), -2);
+    const DWORD secondReady = ::GetTickCount();
     EXPECT_TRUE(page.m_bGameReady);
     EXPECT_TRUE(::IsWindowEnabled(g_pWorkspace->m_wndTabs));
+    ASSERT_TRUE(PumpUntil([&] { return !game.m_records.empty(); }, 20000));
+    EXPECT_GE(::GetTickCount() - secondReady, 4500u);
     g_pCliengDlg = nullptr;
 }
 
@@ -245,15 +253,27 @@ TEST_F(LauncherFrame, ClosingTellsTheGameWithTheFramesHandle) {
     EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "main window gone";
 }
 
+// Every WM_COPYDATA sent to a window of this thread.
+int g_nCopyDataSent = 0;
+LRESULT CALLBACK CountCopyData(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && reinterpret_cast<CWPSTRUCT*>(lParam)->message == WM_COPYDATA) {
+        g_nCopyDataSent++;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST_F(LauncherFrame, ClosingBeforeTheGameExistsSendsNothing) {
     CMainFrame* pFrame = Open();
     ASSERT_NE(pFrame, nullptr);
-    g_strGameWndClass = "QOVEXPLATFORM";
+    g_strGameWndClass = "QOVEXPLATFORM";  // no window of the class exists
+    g_hLauncherWnd = pFrame->m_hWnd;
+    g_nCopyDataSent = 0;
+    HHOOK hHook =
+        ::SetWindowsHookExA(WH_CALLWNDPROC, &CountCopyData, nullptr, ::GetCurrentThreadId());
     pFrame->SendMessage(WM_CLOSE);
+    ::UnhookWindowsHookEx(hHook);
     EXPECT_EQ(m_app.GetMainWnd(), nullptr);
-    FakeGameWindow late;  // the game's window appears afterwards: it hears nothing
-    PumpPending();
-    EXPECT_TRUE(late.m_records.empty());
+    EXPECT_EQ(g_nCopyDataSent, 0);
 }
 
 TEST_F(LauncherFrame, ActivationIsForwardedWhileTheGamePageIsShown) {
