@@ -40,7 +40,7 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd);
     // the CWnd attached to a window, or a stand-in owning nothing (see CTempObjects)
     static CWnd* FromHandle(HWND hWnd);
-    static CWnd* MakeTemporary(HWND hWnd);
+    static CWnd* MakeTemporary(HWND hWnd);  // for CTempObjects
 
     // Attaches an existing window (a dialog control, say) and routes its messages
     // here; FALSE if the window is taken or cannot be subclassed.
@@ -214,6 +214,19 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
+
+    // For controls that paint themselves (buttons, statics): a reflected WM_DRAWITEM
+    // goes to pControl->DrawItem, any other notification to the control's map.
+    template <class T>
+    static BOOL ReflectDrawItem(T* pControl, UINT message, WPARAM wParam, LPARAM lParam,
+                                LRESULT* pResult) {
+        if (message != WM_DRAWITEM) {
+            return pControl->CWnd::OnChildNotify(message, wParam, lParam, pResult);
+        }
+        pControl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *pResult = TRUE;
+        return TRUE;
+    }
 
     // Makes the next window of class lpszClass (a name or an atom; "#32770" for a
     // dialog) that this thread creates belong to pWnd (the creation hook).

@@ -34,6 +34,12 @@ bool ChildProcess::Running() const {
     return Started() && ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+DWORD ChildProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (Started()) ::GetExitCodeProcess(m_info.hProcess, &code);
+    return code;
+}
+
 bool ChildProcess::WaitForExit(DWORD timeoutMs) const {
     if (!Started()) return true;
     return PumpUntil([&] { return ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_OBJECT_0; },

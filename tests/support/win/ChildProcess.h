@@ -23,6 +23,8 @@ public:
     bool Running() const;
     // Waits for it to end while this thread's messages flow; true if it has (or never started).
     bool WaitForExit(DWORD timeoutMs) const;
+    // its exit code once it has ended (STILL_ACTIVE before)
+    DWORD ExitCode() const;
 
 private:
     PROCESS_INFORMATION m_info = {};

@@ -51,10 +51,31 @@ TEST(Exceptions, EachKindEndsOnlyTheMessageThatRaisedIt) {
     EXPECT_EQ(wnd.GetWindowText(), "still here");
 }
 
-TEST(Exceptions, AWindowWhoseCreationRaisesIsNotCreated) {
+class FailsToSubclass : public CWnd {
+public:
+    void PreSubclassWindow() override { throw std::runtime_error("cannot take it"); }
+};
+
+BOOL CALLBACK CountWindows(HWND, LPARAM lParam) {
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+int ThreadWindows() {
+    int n = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindows, reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+TEST(Exceptions, AWindowWhoseCreationOrSubclassingRaisesIsNotCreatedNorLeft) {
+    const int nBefore = ThreadWindows();
     FailsToCreate wnd;
     EXPECT_FALSE(CreateTestWindow(wnd));
     EXPECT_EQ(wnd.m_hWnd, nullptr);
+    FailsToSubclass other;
+    EXPECT_FALSE(CreateTestWindow(other));
+    EXPECT_EQ(other.m_hWnd, nullptr);
+    EXPECT_EQ(ThreadWindows(), nBefore);
 }
 
 }  // namespace

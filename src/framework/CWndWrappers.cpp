@@ -1,0 +1,75 @@
+// The thin wrappers of window functions that do more than forward one call.
+#include "CClientDC.h"
+#include "CWnd.h"
+
+CString CWnd::GetWindowText() const {
+    int n = ::GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    n = ::GetWindowTextA(m_hWnd, &text[0], n + 1);
+    text.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return CString(text);
+}
+
+// A child is centred on its parent; a top-level window on the work area of the
+// screen it is on.
+void CWnd::CenterWindow() {
+    CRect rcWnd;
+    GetWindowRect(&rcWnd);
+    CRect rcArea;
+    HWND hParent = (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : nullptr;
+    if (hParent) {
+        ::GetClientRect(hParent, &rcArea);
+    } else {
+        MONITORINFO mi = {};
+        mi.cbSize = sizeof(mi);
+        ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+        rcArea = mi.rcWork;
+    }
+    int x = rcArea.left + (rcArea.Width() - rcWnd.Width()) / 2;
+    int y = rcArea.top + (rcArea.Height() - rcWnd.Height()) / 2;
+    // keep the top-left corner on the area when the window is larger than it
+    if (!hParent) {
+        if (x < rcArea.left) x = rcArea.left;
+        if (y < rcArea.top) y = rcArea.top;
+    }
+    SetWindowPos(nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const {
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const {
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+namespace {
+BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    DWORD dwOld = static_cast<DWORD>(::GetWindowLongA(hWnd, nIndex));
+    DWORD dwNew = (dwOld & ~dwRemove) | dwAdd;
+    if (dwNew == dwOld) return FALSE;
+    ::SetWindowLongA(hWnd, nIndex, static_cast<LONG>(dwNew));
+    if (nFlags) {
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    }
+    return TRUE;
+}
+}  // namespace
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    return ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
+}
+
+CDC* CWnd::GetDC() {
+    return new CClientDC(this);
+}
+
+int CWnd::ReleaseDC(CDC* pDC) {
+    delete pDC;  // the CClientDC made by GetDC releases its DC
+    return 1;
+}
