@@ -1,34 +1,13 @@
 #include "LauncherFixture.h"
 
 #include "BmpBuilder.h"
-
-#include <tlhelp32.h>
+#include "LauncherProcess.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-// Ends every demo game: the launcher starts it, and a launcher that a test ends by
-// force leaves it behind.
-void EndAllGames() {
-    HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (hSnapshot == INVALID_HANDLE_VALUE) return;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32First(hSnapshot, &entry); more;
-         more = ::Process32Next(hSnapshot, &entry)) {
-        if (lstrcmpiA(entry.szExeFile, "Orbavel.exe") != 0) continue;
-        HANDLE hProcess =
-            ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        if (!hProcess) continue;
-        ::TerminateProcess(hProcess, 1);
-        ::WaitForSingleObject(hProcess, 5000);
-        ::CloseHandle(hProcess);
-    }
-    ::CloseHandle(hSnapshot);
-}
 
 char ClassOfPage(HWND hPage) {
     if (::GetDlgItem(hPage, 1026)) return 'w';  // the Home button
@@ -78,13 +57,13 @@ LRESULT SendCopyData(HWND hWnd, const void* data, DWORD size) {
 }
 
 void Launcher::SetUp() {
-    EndAllGames();
+    LauncherProcess::EndGames();
     ASSERT_TRUE(m_folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
     ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
 }
 
 void Launcher::TearDown() {
-    EndAllGames();
+    LauncherProcess::EndGames();
 }
 
 void Launcher::WriteHeadPicture() {
