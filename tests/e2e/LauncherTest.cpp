@@ -8,83 +8,15 @@
 #include <vector>
 
 #include "BmpBuilder.h"
-#include "DemoGame.h"
-#include "DemoLog.h"
+#include "LauncherFixture.h"
 #include "LauncherProcess.h"
 #include "ProcessWindow.h"
-#include "TestSupport.h"
 
 namespace {
 
 const UINT kFileNew = 0xE100;
 const UINT kFileOpen = 0xE101;
 const UINT kAppAbout = 0xE140;
-const int kViewId = 0xE900;
-
-std::string WindowTextBytes(HWND hWnd) {
-    char text[512] = {};
-    ::GetWindowTextA(hWnd, text, sizeof(text));
-    return text;
-}
-
-SIZE ClientOf(HWND hWnd) {
-    RECT rc = {};
-    ::GetClientRect(hWnd, &rc);
-    return {rc.right - rc.left, rc.bottom - rc.top};
-}
-
-// the 32-bit words a log line lists, or none
-std::vector<uint32_t> Words(const std::string& line) {
-    std::vector<uint32_t> words;
-    size_t at = line.find("\"words\":[");
-    if (at == std::string::npos) return words;
-    const char* p = line.c_str() + at + 9;
-    while (*p && *p != ']') {
-        char* end = nullptr;
-        words.push_back(static_cast<uint32_t>(std::strtoul(p, &end, 10)));
-        p = *end == ',' ? end + 1 : end;
-    }
-    return words;
-}
-
-class Launcher : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
-        ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
-    }
-
-    void WriteGameSettings(const std::string& lines) {
-        m_folder.Write("OrbavelDemo.ini", "[demo]\r\nlog=1\r\n" + lines);
-    }
-
-    DemoLog GameLog() const { return DemoLog(m_folder / "OrbavelDemo.log"); }
-
-    // the game's record lines of one code, as their words
-    std::vector<std::vector<uint32_t>> GameRecords(unsigned code) const {
-        std::vector<std::vector<uint32_t>> records;
-        for (const std::string& line : GameLog().Lines()) {
-            std::vector<uint32_t> words = Words(line);
-            if (line.find("\"event\":\"record\"") != std::string::npos && words.size() > 2 &&
-                words[2] == code) {
-                records.push_back(words);
-            }
-        }
-        return records;
-    }
-
-    ScratchFolder m_folder;
-};
-
-LRESULT SendCopyData(HWND hWnd, const void* data, DWORD size) {
-    COPYDATASTRUCT cds = {0, size, const_cast<void*>(data)};
-    DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutA(hWnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds), SMTO_NORMAL,
-                               10000, &result)) {
-        return 0x7EADBEEF;  // no answer at all
-    }
-    return static_cast<LRESULT>(result);
-}
 
 TEST_F(Launcher, StartsWithTheVersionedTitleAFixedFrameAndACentredWindow) {
     LauncherProcess launcher(m_folder.Path());
@@ -127,7 +59,7 @@ TEST_F(Launcher, TheHeadPictureAddsItsHeightAndTheSizeCannotBeChanged) {
     EXPECT_EQ(ClientOf(hWnd).cx, 1000);
     EXPECT_EQ(ClientOf(hWnd).cy, 701);
     // the view covers the whole client area
-    HWND hView = ::GetDlgItem(hWnd, kViewId);
+    HWND hView = View(hWnd);
     ASSERT_NE(hView, nullptr);
     RECT rcView;
     ::GetWindowRect(hView, &rcView);
@@ -226,19 +158,22 @@ TEST_F(Launcher, TheAboutBoxOpensOverTheWindowAndCloses) {
     EXPECT_TRUE(launcher.Running());
 }
 
-TEST_F(Launcher, NewAndOpenLeaveTheWindowAsItWas) {
+TEST_F(Launcher, NewAndOpenLeaveTheWindowTheTabsAndTheGameAsTheyWere) {
+    WriteGameSettings();
     m_folder.Write("notes.txt", "not a document");
     LauncherProcess launcher(m_folder.Path(), "notes.txt");  // a file on the command line, too
     HWND hWnd = launcher.WaitForWindow();
     ASSERT_NE(hWnd, nullptr);
     const std::string title = WindowTextBytes(hWnd);
-    const HWND hView = ::GetDlgItem(hWnd, kViewId);
+    const HWND hView = View(hWnd);
     ASSERT_NE(hView, nullptr);
     ASSERT_EQ(title.rfind("Orbavel (", 0), 0u);
+    const std::vector<HWND> pages = Pages(hWnd);
+    EXPECT_EQ(pages.size(), 3u);
 
     ::SendMessageA(hWnd, WM_COMMAND, kFileNew, 0);  // as Ctrl+N
     EXPECT_EQ(WindowTextBytes(hWnd), title);
-    EXPECT_EQ(::GetDlgItem(hWnd, kViewId), hView);
+    EXPECT_EQ(View(hWnd), hView);
 
     ::PostMessageA(hWnd, WM_COMMAND, kFileOpen, 0);  // as Ctrl+O: the open dialog comes up
     HWND hDialog = nullptr;
@@ -254,71 +189,86 @@ TEST_F(Launcher, NewAndOpenLeaveTheWindowAsItWas) {
     ::PostMessageA(hDialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hDialog); }));
 
+    // the game page starts the game once: the document's view is not made again
     PumpUntil([] { return false; }, 300);
     EXPECT_TRUE(launcher.Running());
     EXPECT_EQ(WindowTextBytes(hWnd), title);
-    EXPECT_EQ(::GetDlgItem(hWnd, kViewId), hView);
+    EXPECT_EQ(View(hWnd), hView);
+    EXPECT_EQ(Pages(hWnd), pages);
     EXPECT_EQ(ClientOf(hWnd).cx, 1000);
+    ASSERT_TRUE(PumpUntil([&] { return !GameLogLines("\"event\":\"start\"").empty(); }));
+    EXPECT_EQ(GameLogLines("\"event\":\"start\"").size(), 1u);
 }
 
-TEST_F(Launcher, TellsTheReadyGameItIsAliveAndThatItCloses) {
-    WriteGameSettings("ready_delay_ms=300\r\n");
+TEST_F(Launcher, TellsTheReadyGameItIsAliveEveryFiveSecondsAndThatItCloses) {
+    WriteHeadPicture();
+    WriteGameSettings("ready_delay_ms=1500\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();
     ASSERT_NE(hWnd, nullptr);
-    DemoGame game(m_folder.Path());
-    const uint32_t h = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(hWnd));
+    const uint32_t h = HandleWord(hWnd);
+    EXPECT_FALSE(::IsWindowEnabled(Strip(hWnd))) << "the tabs wait for the game";
 
     std::string ready = GameLog().WaitForText("\"event\":\"ready\"");
     ASSERT_FALSE(ready.empty());
     EXPECT_NE(ready.find("\"answer\":-2"), std::string::npos) << ready;
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(Strip(hWnd)) != FALSE; }));
 
     ASSERT_TRUE(PumpUntil([&] { return !GameRecords(3).empty(); }, 20000)) << "no keep-alive";
+    const DWORD first = ::GetTickCount();
     EXPECT_EQ(GameRecords(3).front(), (std::vector<uint32_t>{h, 0, 3, 32, 0, 0, 0, 0}));
+    ASSERT_TRUE(PumpUntil([&] { return GameRecords(3).size() >= 2; }, 20000));
+    const DWORD gap = ::GetTickCount() - first;
+    EXPECT_GT(gap, 4000u);
+    EXPECT_LT(gap, 9000u);
 
     ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
     ASSERT_TRUE(launcher.WaitForExit(10000));
     auto closing = GameRecords(2);
     ASSERT_EQ(closing.size(), 1u);
     EXPECT_EQ(closing.front(), (std::vector<uint32_t>{h, 0, 2, 52, 0, 0, 0, 0, h, 2, 0, 0, 0}));
-    EXPECT_TRUE(game.WaitForExit(10000)) << "the demo game leaves with the launcher";
+    EXPECT_TRUE(PumpUntil([] { return !::FindWindowA("QOVEXPLATFORM", nullptr); }))
+        << "the demo game leaves with the launcher";
 }
 
-TEST_F(Launcher, EndsWhenTheGamesWindowGoesAway) {
+TEST_F(Launcher, EndsWithinAKeepAliveWhenTheGamesWindowGoesAway) {
     // the game leaves after the first keep-alive has found its window
     WriteGameSettings("ready_delay_ms=200\r\nexit_after_ms=7000\r\n");
     LauncherProcess launcher(m_folder.Path());
     ASSERT_NE(launcher.WaitForWindow(), nullptr);
-    DemoGame game(m_folder.Path());
-    ASSERT_TRUE(game.WaitForExit(15000));
+    ASSERT_TRUE(PumpUntil([] { return ::FindWindowA("QOVEXPLATFORM", nullptr) != nullptr; }));
+    ASSERT_TRUE(PumpUntil([] { return !::FindWindowA("QOVEXPLATFORM", nullptr); }, 15000));
+    const DWORD gone = ::GetTickCount();
     ASSERT_EQ(GameRecords(3).size(), 1u);
     // the next keep-alive, 5 s after the first, finds the window gone
     EXPECT_TRUE(launcher.WaitForExit(15000));
+    EXPECT_LT(::GetTickCount() - gone, 7000u);
 }
 
 TEST_F(Launcher, EndsWhenTheGameRefusesTheKeepAlive) {
     WriteGameSettings("ready_delay_ms=200\r\nanswer_zero=3\r\nexit_on_close=0\r\n");
     LauncherProcess launcher(m_folder.Path());
     ASSERT_NE(launcher.WaitForWindow(), nullptr);
-    DemoGame game(m_folder.Path());
     EXPECT_TRUE(launcher.WaitForExit(20000));
     EXPECT_EQ(GameRecords(3).size(), 1u);
     EXPECT_TRUE(GameRecords(2).empty()) << "a launcher that quits this way sends no closing record";
 }
 
-TEST_F(Launcher, TellsTheGameWhenItIsMinimisedAndRestored) {
+TEST_F(Launcher, TellsTheGameWhenItLosesAndRegainsTheForeground) {
     WriteGameSettings("ready_delay_ms=200\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();
     ASSERT_NE(hWnd, nullptr);
-    DemoGame game(m_folder.Path());
-    // the launcher knows the game's window once it has sent it the first keep-alive
-    ASSERT_TRUE(PumpUntil([&] { return !GameRecords(3).empty(); }, 20000));
+    // the launcher knows the game's window once it has sent it the first record
+    ASSERT_TRUE(PumpUntil([&] { return !GameRecords(5).empty(); }, 20000));
 
+    HWND hOther = ::CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                    nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::SetForegroundWindow(hOther);
+    EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":0").empty());
     ::SetForegroundWindow(hWnd);
     EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":1").empty());
-    ::ShowWindow(hWnd, SW_MINIMIZE);
-    EXPECT_FALSE(GameLog().WaitForText("\"event\":\"activateapp\",\"wParam\":0").empty());
+    ::DestroyWindow(hOther);
 }
 
 }  // namespace

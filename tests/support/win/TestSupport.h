@@ -5,6 +5,7 @@
 
 #include "CurrentDirectory.h"
 #include "FakeGameWindow.h"
+#include "GdiCapacity.h"
 #include "MessagePump.h"
 #include "ScratchFolder.h"
 #include "WinePath.h"

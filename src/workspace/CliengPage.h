@@ -1,0 +1,9 @@
+// The play-game page, whose dialog starts the game.
+#pragma once
+
+#include "AnyTabPage.h"
+
+class CCliengPage : public CAnyTabPage {
+public:
+    int Create(CWnd* pParent, CAnyTab* pStrip) override;
+};
