@@ -143,8 +143,19 @@ protected:
         return WaitForHelp(hOverlay, kAdjustable);
     }
 
-    static void DoubleClickAt(int x, int y) {
+    // Points at what the overlay shows there and waits for its colour readout: the
+    // overlay has then handled every input before.
+    static bool PointAt(HWND hOverlay, int x, int y) {
         MouseMoveTo(x, y);
+        const uint32_t c = ScreenPicture::FromScreen({x, y, x + 1, y + 1}).At(0, 0);
+        char value[40];
+        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", c >> 16, (c >> 8) & 0xFF, c & 0xFF);
+        const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ") + value;
+        return PumpUntil([&] { return HelpText(hOverlay).rfind(line, 0) == 0; });
+    }
+
+    static void DoubleClickAt(HWND hOverlay, int x, int y) {
+        EXPECT_TRUE(PointAt(hOverlay, x, y)) << x << "," << y;
         MouseDoubleClick();
     }
 
@@ -176,7 +187,7 @@ TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
     later.RaiseWithoutActivating();
     ASSERT_TRUE(WaitForScreenPixel(330, 280, PatternWindow::Colour(330, 280, 2)));
 
-    DoubleClickAt(550, 420);
+    DoubleClickAt(hOverlay, 550, 420);
     ScreenPicture copy = CopiedPicture(hOverlay);
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
     EXPECT_TRUE(m_launcher->Running());
@@ -189,7 +200,7 @@ TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
     ASSERT_NE(hOverlay, nullptr);
 
     ASSERT_TRUE(Select(hOverlay, {600, 450}, {300, 250}));
-    DoubleClickAt(450, 350);
+    DoubleClickAt(hOverlay, 450, 350);
     ScreenPicture copy = CopiedPicture(hOverlay);
     // the fixed corner is 4 pixels right of and below the press point
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({300, 250, 604, 454})), "");
@@ -228,7 +239,7 @@ TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
     const int newLeft = right - 246 + moveBy;
     ASSERT_TRUE(WaitForScreenPixel(newLeft - 1, bottom - 30, kFrameColour));
 
-    DoubleClickAt(screen.right - 2, bottom - 60);
+    DoubleClickAt(hOverlay, screen.right - 2, bottom - 60);
     ScreenPicture copy = CopiedPicture(hOverlay);
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({newLeft, bottom - 146, screen.right, bottom})), "");
 }
@@ -238,7 +249,7 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
     ASSERT_NE(hOverlay, nullptr);
     ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
     // a double-click on a handle does not finish the capture
-    DoubleClickAt(501, 451);
+    DoubleClickAt(hOverlay, 501, 451);
     MouseMoveTo(600, 600);
     MouseRightClick();
     ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected)) << "the right click starts over";
@@ -273,7 +284,7 @@ TEST_F(Capture, ARightClickWhileDrawingLeavesNoHiddenSelectionBehind) {
     ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected));
     // Where the rectangle would have gone: the press starts a new, tiny selection, and
     // the double-click lands on its handle; nothing hidden is copied.
-    DoubleClickAt(420, 420);
+    DoubleClickAt(hOverlay, 420, 420);
     ASSERT_TRUE(WaitForHelp(hOverlay, kAdjustable));
     EXPECT_TRUE(::IsWindow(hOverlay));
     EXPECT_TRUE(ClipboardHoldsMarker());
@@ -294,14 +305,10 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
         return rc.left;
     };
     // the colour line follows the pointer, the label and the help text stay
-    const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ");
     for (POINT p : {POINT{600, 500}, POINT{633, 530}, POINT{700, 301}}) {
-        const uint32_t c = PatternWindow::Colour(p.x, p.y, 1);
-        char value[40];
-        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", c >> 16, (c >> 8) & 0xFF, c & 0xFF);
-        MouseMoveTo(p.x, p.y);
-        EXPECT_TRUE(PumpUntil([&] { return HelpText(hOverlay).rfind(line + value, 0) == 0; }))
-            << value << " in " << HelpText(hOverlay);
+        EXPECT_TRUE(PointAt(hOverlay, p.x, p.y)) << HelpText(hOverlay);
+        EXPECT_EQ(ScreenPicture::FromScreen({p.x, p.y, p.x + 1, p.y + 1}).At(0, 0),
+                  PatternWindow::Colour(p.x, p.y, 1));
         EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
     }
 
