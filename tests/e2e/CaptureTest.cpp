@@ -21,6 +21,7 @@ namespace {
 const UINT kScreenshotCommand = 1007;
 const int kInfoBoxId = 1000;
 const uint32_t kFrameColour = 0x0A6482;  // RGB(10, 100, 130)
+const uint32_t kNoColour = 0xFFFFFFFF;
 const char kMarker[] = "before the capture";
 
 // help texts of the three states (parts of them, in UTF-8)
@@ -134,29 +135,31 @@ protected:
 
     // draws a selection from a press to a release and waits until it can be adjusted
     static bool Select(HWND hOverlay, POINT from, POINT to) {
-        MouseMoveTo(from.x, from.y);
-        MouseLeftDown();
+        MouseLeftDown(from.x, from.y);
         MouseMoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
         MouseMoveTo(to.x, to.y);
         if (!WaitForHelp(hOverlay, kDrawing)) return false;
-        MouseLeftUp();
+        MouseLeftUp(to.x, to.y);
         return WaitForHelp(hOverlay, kAdjustable);
     }
 
-    // Points at what the overlay shows there and waits for its colour readout: the
-    // overlay has then handled every input before.
-    static bool PointAt(HWND hOverlay, int x, int y) {
+    // Points there and waits for the overlay's colour readout of the colour expected
+    // there: the overlay has then handled all input before.
+    static bool PointAt(HWND hOverlay, int x, int y, uint32_t colour) {
         MouseMoveTo(x, y);
-        const uint32_t c = ScreenPicture::FromScreen({x, y, x + 1, y + 1}).At(0, 0);
         char value[40];
-        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", c >> 16, (c >> 8) & 0xFF, c & 0xFF);
+        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", colour >> 16, (colour >> 8) & 0xFF,
+                      colour & 0xFF);
         const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ") + value;
         return PumpUntil([&] { return HelpText(hOverlay).rfind(line, 0) == 0; });
     }
 
-    static void DoubleClickAt(HWND hOverlay, int x, int y) {
-        EXPECT_TRUE(PointAt(hOverlay, x, y)) << x << "," << y;
-        MouseDoubleClick();
+    // a double-click on the frozen picture (or, with a colour, on what is drawn over it)
+    static void DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour = kNoColour) {
+        EXPECT_TRUE(
+            PointAt(hOverlay, x, y, colour == kNoColour ? PatternWindow::Colour(x, y, 1) : colour))
+            << x << "," << y << HelpText(hOverlay);
+        MouseDoubleClick(x, y);
     }
 
     // the clipboard's picture once the overlay has closed
@@ -249,9 +252,8 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
     ASSERT_NE(hOverlay, nullptr);
     ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
     // a double-click on a handle does not finish the capture
-    DoubleClickAt(hOverlay, 501, 451);
-    MouseMoveTo(600, 600);
-    MouseRightClick();
+    DoubleClickAt(hOverlay, 501, 451, kFrameColour);
+    MouseRightClick(600, 600);
     ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected)) << "the right click starts over";
     EXPECT_TRUE(::IsWindow(hOverlay));
 
@@ -264,8 +266,7 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
 
     hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
-    MouseMoveTo(600, 600);
-    MouseRightClick();
+    MouseRightClick(600, 600);
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the right click closes";
     EXPECT_TRUE(ClipboardHoldsMarker());
     EXPECT_TRUE(m_launcher->Running());
@@ -274,13 +275,12 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
 TEST_F(Capture, ARightClickWhileDrawingLeavesNoHiddenSelectionBehind) {
     HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
-    MouseMoveTo(300, 300);
-    MouseLeftDown();
+    MouseLeftDown(300, 300);
     MouseMoveTo(400, 400);
     ASSERT_TRUE(WaitForHelp(hOverlay, kDrawing));
-    MouseRightClick();
+    MouseRightClick(400, 400);
     MouseMoveTo(500, 450);
-    MouseLeftUp();
+    MouseLeftUp(500, 450);
     ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected));
     // Where the rectangle would have gone: the press starts a new, tiny selection, and
     // the double-click lands on its handle; nothing hidden is copied.
@@ -306,9 +306,8 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
     };
     // the colour line follows the pointer, the label and the help text stay
     for (POINT p : {POINT{600, 500}, POINT{633, 530}, POINT{700, 301}}) {
-        EXPECT_TRUE(PointAt(hOverlay, p.x, p.y)) << HelpText(hOverlay);
-        EXPECT_EQ(ScreenPicture::FromScreen({p.x, p.y, p.x + 1, p.y + 1}).At(0, 0),
-                  PatternWindow::Colour(p.x, p.y, 1));
+        EXPECT_TRUE(PointAt(hOverlay, p.x, p.y, PatternWindow::Colour(p.x, p.y, 1)))
+            << HelpText(hOverlay);
         EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
     }
 
@@ -319,11 +318,10 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
     MouseMoveTo(right + 30, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == 10; }));
     // also while a selection is being drawn, with the mouse captured
-    MouseMoveTo(300, 300);
-    MouseLeftDown();
+    MouseLeftDown(300, 300);
     MouseMoveTo(40, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
-    MouseLeftUp();
+    MouseLeftUp(40, 40);
 }
 
 }  // namespace
