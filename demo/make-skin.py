@@ -9,8 +9,8 @@ the JPEG with a small baseline encoder of our own. The output is the same on
 every run.
 
 Pictures and sizes:
-  WorkspaceHead.bmp        1000 x 32   background of the tab strip (its height
-                                       is the strip's height)
+  WorkspaceHead.bmp        1000 x 40   background of the tab strip (its height
+                                       is the strip's height: as tall as the tabs)
   NormalHead.bmp           120 x 40    face of a tab without a picture
   ActiveHead.bmp           120 x 40    face of the selected tab without a picture
   WorkspaceBtn0..2.bmp     240 x 40    tab pictures: selected face left,
@@ -30,9 +30,10 @@ import sys
 import zlib
 
 HEAD_WIDTH = 1000
-HEAD_HEIGHT = 32
 TAB_WIDTH = 120
 TAB_HEIGHT = 40
+# the strip is as tall as the picture: a lower one would cut the tabs and their click area
+HEAD_HEIGHT = TAB_HEIGHT
 TOOLBAR_HEIGHT = 32
 BUTTON_CELL = 24
 BUTTON_TOP = 4  # where the buttons sit on the toolbar, in pixels

@@ -18,6 +18,10 @@ wine_prefix_ready() {
   mkdir -p "$fonts"
   local cjk=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
   [ -f "$fonts/wqy-microhei.ttc" ] || cp "$cjk" "$fonts/"
+  # Wine does not look for its own fonts where Debian puts them: without Marlett
+  # the caption buttons show as letters
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  [ -f "$fonts/marlett.ttf" ] || [ ! -f "$marlett" ] || cp "$marlett" "$fonts/"
   local stamp="$WINEPREFIX/.skylark-settings"
   if [ ! -f "$stamp" ] || [ "$repo_root/scripts/wine-settings.py" -nt "$stamp" ]; then
     python3 "$repo_root/scripts/wine-settings.py" "$WINEPREFIX/skylark.reg"

@@ -90,7 +90,7 @@ TEST_F(SkinTest, HeadPicturesLoadAsBitmaps) {
         int height;
     };
     for (const Expected& e :
-         {Expected{L"WorkspaceHead.bmp", 1000, 32}, Expected{L"NormalHead.bmp", 120, 40},
+         {Expected{L"WorkspaceHead.bmp", 1000, 40}, Expected{L"NormalHead.bmp", 120, 40},
           Expected{L"ActiveHead.bmp", 120, 40}, Expected{L"WebBrowserToolbar.bmp", 1000, 32}}) {
         SCOPED_TRACE(std::string(e.name, e.name + wcslen(e.name)));
         HANDLE image =

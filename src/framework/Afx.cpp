@@ -17,10 +17,14 @@ bool g_bContainerEnabled = false;
 int AfxMessageBox(UINT nIDPrompt, UINT nType) {
     char text[1024] = {};
     ::LoadStringA(::GetModuleHandleA(nullptr), nIDPrompt, text, sizeof(text));
+    return AfxMessageBox(text, nType);
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType) {
     CWinApp* pApp = AfxGetApp();
     HWND hOwner = pApp && pApp->GetMainWnd() ? pApp->GetMainWnd()->m_hWnd : nullptr;
     const char* caption = pApp ? pApp->m_strAppName.GetString() : "";
-    return ::MessageBoxA(hOwner, text, caption, nType);
+    return ::MessageBoxA(hOwner, lpszText, caption, nType);
 }
 
 CString AfxAnsiFromUtf8(const char* pszUtf8) {

@@ -17,3 +17,5 @@ public:
 // Binds the dialog's control nIDC to rControl the first time it runs: from then on
 // the control's messages go to rControl.
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+// Check box nIDC and an int: 0 cleared, 1 ticked, 2 indeterminate.
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value);

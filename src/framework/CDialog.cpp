@@ -40,13 +40,14 @@ INT_PTR CDialog::DoModal() {
     {
         // the parent stays disabled while the dialog runs, as with any modal dialog
         CModalLoop loop(hParent);
+        // modal from the start: OnInitDialog may already end it
+        m_bInModalLoop = true;
+        m_bEndModal = false;
         if (CreateFromTemplate(hParent)) {
-            ShowWindow(SW_SHOW);
-            m_bInModalLoop = true;
-            m_bEndModal = false;
+            if (!m_bEndModal) ShowWindow(SW_SHOW);
             loop.Run([this] { return m_bEndModal || !m_hWnd; });
-            m_bInModalLoop = false;
         }
+        m_bInModalLoop = false;
     }
     if (hParent && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hParent);
     DestroyWindow();

@@ -14,6 +14,7 @@ public:
     void EndDialog(int nResult);
 
     virtual BOOL OnInitDialog();
+    // Enter and Esc (IDOK, IDCANCEL): they end a modal dialog; a modeless one stays.
     virtual void OnOK();
     virtual void OnCancel();
 

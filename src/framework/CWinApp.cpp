@@ -10,6 +10,7 @@
 #include "CSingleDocTemplate.h"
 #include "CTempObjects.h"
 #include "CWnd.h"
+#include "CommonDialogs.h"
 #include "afxres.h"
 
 namespace {
@@ -107,7 +108,7 @@ void CWinApp::OnFileOpen() {
     ofn.nMaxFile = sizeof(path);
     ofn.lpstrTitle = title[0] ? title : nullptr;
     ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (::GetOpenFileNameA(&ofn)) pTemplate->OpenDocumentFile(path);
+    if (AfxGetOpenFileName(&ofn)) pTemplate->OpenDocumentFile(path);
 }
 
 void CWinApp::OnFilePrintSetup() {
@@ -115,7 +116,7 @@ void CWinApp::OnFilePrintSetup() {
     pd.lStructSize = sizeof(pd);
     pd.hwndOwner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
     pd.Flags = PD_PRINTSETUP;
-    if (::PrintDlgA(&pd)) {
+    if (AfxPrintDlg(&pd)) {
         if (pd.hDevMode) ::GlobalFree(pd.hDevMode);
         if (pd.hDevNames) ::GlobalFree(pd.hDevNames);
     }

@@ -79,7 +79,12 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
         Detach();
         return FALSE;
     }
-    PreSubclassWindow();
+    try {
+        PreSubclassWindow();
+    } catch (...) {
+        UnsubclassWindow();  // half taken over is not taken over
+        throw;
+    }
     return TRUE;
 }
 
@@ -121,7 +126,6 @@ LRESULT CALLBACK CWnd::CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
             pWnd->SubclassWindow(hWnd);
         } catch (...) {
             // PreSubclassWindow failed: CreateEx finds no window attached and fails
-            pWnd->UnsubclassWindow();
         }
     }
     return ::CallNextHookEx(g_hHookCbt, code, wParam, lParam);

@@ -40,7 +40,7 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd);
     // the CWnd attached to a window, or a stand-in owning nothing (see CTempObjects)
     static CWnd* FromHandle(HWND hWnd);
-    static CWnd* MakeTemporary(HWND hWnd);
+    static CWnd* MakeTemporary(HWND hWnd);  // for CTempObjects
 
     // Attaches an existing window (a dialog control, say) and routes its messages
     // here; FALSE if the window is taken or cannot be subclassed.

@@ -1,6 +1,130 @@
 #include "CliengDlg.h"
 
+#include <shellapi.h>
+
+// GDI+'s headers expect min and max, which NOMINMAX hides
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Afx.h"
+#include "GameLink.h"
+#include "GameStartText.h"
+#include "resource.h"
+
 CCliengDlg* g_pCliengDlg = nullptr;
 int g_bGamePageShown = 1;
 
-CCliengDlg::CCliengDlg() : CDialog(150) {}
+namespace {
+
+const int kFrameSize = 64;
+const int kFrameCount = 12;
+
+struct LocalFreer {
+    void operator()(LPWSTR* p) const { ::LocalFree(p); }
+};
+
+std::string AnsiFromWide(LPCWSTR pszWide) {
+    int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);
+    if (nBytes <= 1) return std::string();
+    std::string text(static_cast<size_t>(nBytes), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, &text[0], nBytes, nullptr, nullptr);
+    text.resize(static_cast<size_t>(nBytes - 1));
+    return text;
+}
+
+// The launcher's command line split as the system splits it; none if it cannot be.
+std::vector<std::string> LauncherArguments() {
+    int argc = 0;
+    std::unique_ptr<LPWSTR, LocalFreer> argv(::CommandLineToArgvW(::GetCommandLineW(), &argc));
+    std::vector<std::string> arguments;
+    if (!argv) return arguments;
+    for (int i = 0; i < argc; i++) arguments.push_back(AnsiFromWide(argv.get()[i]));
+    return arguments;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CCliengDlg, CDialog)
+ON_WM_ERASEBKGND()
+ON_WM_TIMER()
+ON_WM_SHOWWINDOW()
+ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+CCliengDlg::CCliengDlg() : CDialog(IDD_CLIENG) {
+    g_pCliengDlg = this;
+}
+
+CCliengDlg::~CCliengDlg() {
+    if (g_pCliengDlg == this) g_pCliengDlg = nullptr;
+}
+
+BOOL CCliengDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    LaunchGame();
+    LoadSkinPicture("Platform\\PlayGameBackground.jpg", m_picBackground);
+    LoadSkinPicture("Platform\\LoadingAni.png", m_picLoading);
+    SetTimer(kAnimationTimer, 100);
+    return TRUE;
+}
+
+// A game already running is not started twice. The arguments go on as the split
+// left them; a command line that cannot be split hands on the fixed words alone.
+void CCliengDlg::LaunchGame() {
+    if (::FindWindowA("QOVEXPLATFORM", nullptr)) return;
+    std::string parameters = BuildGameParameters(LauncherArguments());
+    auto result = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteA(nullptr, "open", "Orbavel.exe", parameters.c_str(), nullptr, SW_HIDE));
+    if (result > 32) return;
+    AfxMessageBox(AfxAnsiFromUtf8(GameStartFailureMessage(result).c_str()), MB_ICONERROR);
+}
+
+// All the page's drawing happens here; once the game is ready it draws nothing.
+BOOL CCliengDlg::OnEraseBkgnd(CDC* pDC) {
+    if (!m_bGameReady) DrawLoadingPage(pDC->GetSafeHdc());
+    return TRUE;
+}
+
+// The background unscaled and centred (clipped on both sides when larger than the
+// page), the loading frame centred over it.
+void CCliengDlg::DrawLoadingPage(HDC hDC) {
+    CRect rc;
+    GetClientRect(&rc);
+    const int nWidth = rc.Width(), nHeight = rc.Height();
+    Gdiplus::Graphics graphics(hDC);
+    if (m_picBackground.pImage) {
+        const int w = static_cast<int>(m_picBackground.nWidth);
+        const int h = static_cast<int>(m_picBackground.nHeight);
+        graphics.DrawImage(m_picBackground.pImage.get(),
+                           Gdiplus::Rect((nWidth - w) / 2, (nHeight - h) / 2, w, h));
+    }
+    if (m_picLoading.pImage) {
+        graphics.DrawImage(m_picLoading.pImage.get(),
+                           Gdiplus::Rect((nWidth - kFrameSize) / 2, (nHeight - kFrameSize) / 2,
+                                         kFrameSize, kFrameSize),
+                           kFrameSize * m_nFrame, 0, kFrameSize, kFrameSize, Gdiplus::UnitPixel);
+    }
+}
+
+void CCliengDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == kAnimationTimer && !m_bGameReady) {
+        m_nFrame = (m_nFrame + 1) % kFrameCount;
+        Invalidate(TRUE);
+    }
+    Default();
+}
+
+// The game hears whether its page is shown, as if the launcher were (de)activated.
+void CCliengDlg::OnShowWindow(BOOL bShow, UINT) {
+    Default();
+    g_bGamePageShown = bShow;
+    if (g_hGameWnd) ::SendMessageA(g_hGameWnd, WM_ACTIVATEAPP, static_cast<WPARAM>(bShow), 0);
+}

@@ -1,15 +1,37 @@
-// The game launch page, as far as the main frame sees it: whether the game has
-// reported ready, and whether the page is shown.
+// The play-game page: starts the game as it is created and shows a background
+// picture with a turning loading animation until the game reports ready.
 #pragma once
 
 #include "CDialog.h"
+#include "Skin.h"
 
 class CCliengDlg : public CDialog {
 public:
     CCliengDlg();
+    ~CCliengDlg() override;
 
-    // 1 once the game has reported ready: the page stops its loading animation
+    BOOL OnInitDialog() override;
+    // Enter and Escape never close the page
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    // 1 once the game has reported ready: the page stops animating and painting
     BOOL m_bGameReady = FALSE;
+    SkinPicture m_picBackground;  // "Platform\PlayGameBackground.jpg"
+    SkinPicture m_picLoading;     // "Platform\LoadingAni.png": 12 frames of 64 x 64
+    int m_nFrame = 0;             // the loading frame shown, 0..11
+
+    static constexpr UINT_PTR kAnimationTimer = 100;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+
+private:
+    void LaunchGame();
+    void DrawLoadingPage(HDC hDC);
 };
 
 // the game launch page, or null while there is none

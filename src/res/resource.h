@@ -8,6 +8,19 @@
 
 #define IDC_TABS 1031
 
+// the play-game page and the tools page
+#define IDD_CLIENG 150
+#define IDD_GAMETOOLS 153
+#define IDC_USE_COLOR 1062
+#define IDC_BLINK 1063
+#define IDC_DRIFT 1064
+#define IDC_CHAT_COLOR 1065
+#define IDC_FULL_SCREEN_BARRAGE 1066
+#define IDC_APM_MODE 1067
+#define IDC_ONE_VS_THIRTEEN 1068
+#define IDC_AUTO_RECHARGE 1069
+#define IDC_H_MODE 1070
+
 // Ctrl+V: a command of the workspace
 #define ID_WORKSPACE_PASTE 32775
 

@@ -13,7 +13,7 @@ import zlib
 SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "make-skin.py")
 
 BMPS = {
-    "WorkspaceHead.bmp": (1000, 32),
+    "WorkspaceHead.bmp": (1000, 40),
     "NormalHead.bmp": (120, 40),
     "ActiveHead.bmp": (120, 40),
     "WorkspaceBtn0.bmp": (240, 40),
@@ -103,8 +103,14 @@ class MakeSkinTest(unittest.TestCase):
 
     def test_strip_background_is_a_gradient(self):
         bmp = Bmp(self.read("WorkspaceHead.bmp"))
-        self.assertNotEqual(bmp.pixel(10, 0), bmp.pixel(10, 31))
+        self.assertNotEqual(bmp.pixel(10, 0), bmp.pixel(10, 39))
         self.assertEqual(bmp.pixel(10, 5), bmp.pixel(20, 5))
+
+    def test_the_strip_is_as_tall_as_the_tabs_it_holds(self):
+        head = Bmp(self.read("WorkspaceHead.bmp")).height
+        for name in ("NormalHead.bmp", "ActiveHead.bmp", "WorkspaceBtn0.bmp"):
+            self.assertGreaterEqual(head, Bmp(self.read(name)).height, name)
+        self.assertGreaterEqual(head, 40)
 
     def test_tab_pictures_show_the_selected_face_brighter(self):
         for index in range(3):

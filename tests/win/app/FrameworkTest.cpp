@@ -147,9 +147,14 @@ TEST_F(Framework, TheDocumentAndViewAreBuiltOnceWhateverIsAskedLater) {
 
     g_calls.clear();
     TestDoc::m_bAcceptNew = FALSE;
+    m_app.LoadStdProfileSettings(4);  // no registry key: an empty list of four
     pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW, 0);
     EXPECT_EQ(m_pTemplate->OpenDocumentFile("C:\\some.file"), m_pTemplate->GetDocument());
     EXPECT_EQ(g_calls, (std::vector<std::string>{"new", "open C:\\some.file"}));
+    // an opened file is still the document's, and a recent file
+    EXPECT_EQ(m_pTemplate->GetDocument()->GetPathName(), "C:\\some.file");
+    ASSERT_EQ(m_app.GetRecentFileList().size(), 1u);
+    EXPECT_EQ(m_app.GetRecentFileList().front(), "C:\\some.file");
     EXPECT_EQ(pFrame->GetActiveView()->m_hWnd, hView);
     EXPECT_EQ(m_app.GetMainWnd(), pFrame);
 }
@@ -238,6 +243,21 @@ TEST(Dialog, ModalDialogRunsItsLoopUntilEnded) {
     TimedDialog dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_TRUE(dlg.m_bInitialised);
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+class AtOnceEndedDialog : public CDialog {
+public:
+    AtOnceEndedDialog() : CDialog(IDD_ABOUTBOX) {}
+    BOOL OnInitDialog() override {
+        EndDialog(IDCANCEL);
+        return TRUE;
+    }
+};
+
+TEST(Dialog, AModalDialogEndedInOnInitDialogEndsItsLoop) {
+    AtOnceEndedDialog dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
 

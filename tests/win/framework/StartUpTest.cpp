@@ -22,15 +22,20 @@ TEST(StartUp, AnExceptionFromInitInstanceEndsWithTheFrameworksMessageAndExitCode
     const size_t slash = exe.rfind('\\');
     ChildProcess app(exe.substr(0, slash), exe.substr(slash + 1));
     ASSERT_TRUE(app.Started());
+    // the box is made first and filled in as it initialises: wait for its text and caption
     HWND hBox = nullptr;
-    ASSERT_TRUE(
-        PumpUntil([&] { return (hBox = FindProcessWindow(app.Id(), "#32770")) != nullptr; }));
-    char caption[64] = {};
-    ::GetWindowTextA(hBox, caption, sizeof(caption));
-    EXPECT_STREQ(caption, "FailingStart");
     bool bFailureText = false;
-    ::EnumChildWindows(hBox, &FindFailureText, reinterpret_cast<LPARAM>(&bFailureText));
+    char caption[64] = {};
+    EXPECT_TRUE(PumpUntil([&] {
+        hBox = FindProcessWindow(app.Id(), "#32770");
+        if (!hBox) return false;
+        ::EnumChildWindows(hBox, &FindFailureText, reinterpret_cast<LPARAM>(&bFailureText));
+        ::GetWindowTextA(hBox, caption, sizeof(caption));
+        return bFailureText && std::string(caption) == "FailingStart";
+    }));
     EXPECT_TRUE(bFailureText);
+    EXPECT_STREQ(caption, "FailingStart");
+    ASSERT_TRUE(hBox);
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(app.WaitForExit(10000));
     EXPECT_EQ(app.ExitCode(), static_cast<DWORD>(-1));

@@ -1,0 +1,51 @@
+#include "HyperLinkOpen.h"
+
+#include <cstdio>
+
+std::string MakeBrowserCommand(const std::string& registered, const std::string& url) {
+    std::string command = registered;
+    size_t at = command.find("\"%1\"");
+    if (at == std::string::npos) at = command.find("%1");
+    if (at != std::string::npos) command.erase(at);
+    command += " ";
+    command += url;
+    if (command.size() >= kMaxCommandLine) return std::string();
+    return command;
+}
+
+namespace {
+
+struct ErrorText {
+    int code;
+    const char* text;
+};
+
+const ErrorText kErrorTexts[] = {
+    {0, "The operating system is out\nof memory or resources."},
+    {2, "The specified file was not found."},
+    {3, "The specified path was not found."},
+    {5, "The operating system denied\naccess to the specified file."},
+    {8, "There was not enough memory to complete the operation."},
+    {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
+    {26, "A sharing violation occurred. "},
+    {27, "The filename association is\nincomplete or invalid."},
+    {28, "The DDE transaction could not\nbe completed because the request timed out."},
+    {29, "The DDE transaction failed."},
+    {30,
+     "The DDE transaction could not\nbe completed because other DDE transactions\nwere being "
+     "processed."},
+    {31, "There is no application associated\nwith the given filename extension."},
+    {32, "The specified dynamic-link library was not found."},
+};
+
+}  // namespace
+
+std::string OpenErrorText(int code) {
+    const std::string prefix = "Unable to open hyperlink:\n\n";
+    for (const ErrorText& entry : kErrorTexts) {
+        if (entry.code == code) return prefix + entry.text;
+    }
+    char unknown[64];
+    std::snprintf(unknown, sizeof(unknown), "Unknown Error (%d) occurred.", code);
+    return prefix + unknown;
+}

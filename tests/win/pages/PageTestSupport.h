@@ -1,0 +1,48 @@
+// What the page tests share: GDI+ running as in the launcher, a top-level window
+// to hold the pages, pictures made to order and pixels read back.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CWnd.h"
+
+class GdiplusSession {
+public:
+    GdiplusSession();
+    ~GdiplusSession();
+
+private:
+    ULONG_PTR m_token = 0;
+};
+
+// A visible top-level window at (0, 0) to be the pages' parent.
+class HostWindow : public CWnd {
+public:
+    HostWindow(int width, int height);
+};
+
+// A 24-bit BMP file of the size whose pixels the function gives.
+std::vector<uint8_t> PictureFile(int width, int height,
+                                 const std::function<COLORREF(int x, int y)>& colour);
+
+// What a window draws while its background is erased, read from a bitmap of its
+// client size first filled with the colour.
+class ErasedPixels {
+public:
+    ErasedPixels(HWND hWnd, COLORREF fill);
+    ~ErasedPixels();
+    COLORREF At(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+
+private:
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+};
+
+// The colour on screen at a point of a window's client area.
+COLORREF ScreenPixel(HWND hWnd, int x, int y);
