@@ -2,6 +2,7 @@
 
 #include "CModalLoop.h"
 #include "CWinApp.h"
+#include "InitialUpdate.h"
 
 const char CDialog::kDialogClass[] = "#32770";
 
@@ -65,7 +66,10 @@ void CDialog::EndDialog(int nResult) {
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
-    return OnInitDialog();
+    BOOL bResult = OnInitDialog();
+    // views made as controls of the dialog (a browser, say) are ready now
+    AfxSendInitialUpdate(m_hWnd);
+    return bResult;
 }
 
 BOOL CDialog::OnInitDialog() {

@@ -24,6 +24,15 @@
 // Ctrl+V: a command of the workspace
 #define ID_WORKSPACE_PASTE 32775
 
+// the web page
+#define IDD_WEBBROWSER 151
+#define IDC_WEB_BACK 1019
+#define IDC_WEB_FORWARD 1020
+#define IDC_WEB_STOP 1024
+#define IDC_WEB_REFRESH 1025
+#define IDC_WEB_HOME 1026
+#define IDC_WEB_BROWSER 999999
+
 // The screen capture: the overlay's template and pointer, its information box,
 // the tracker's pointers and the workspace's screenshot command.
 #define IDD_CATCHSCREEN 102

@@ -59,6 +59,11 @@ void CWorkspace::OnTimer(UINT_PTR nIDEvent) {
     Default();
 }
 
+// Until the workspace has its tabs there is no page whose caption could change.
+BOOL CWorkspace::OnPageTitleChanged(CWnd*, CString) {
+    return FALSE;
+}
+
 CWnd* CWorkspace::SelectedPageDialog() const {
     return nullptr;  // no tabs yet: the strip's selected page will tell
 }

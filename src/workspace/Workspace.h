@@ -20,6 +20,10 @@ public:
     // command 1007: the screen capture, then the keyboard back to the selected page
     void OnScreenshot();
 
+    // A web page's title changed: TRUE when the page is one of the tabs' (their
+    // captions are repainted).
+    BOOL OnPageTitleChanged(CWnd* pPageWnd, CString strCaption);
+
     CBitmap m_bmpHead;      // "Platform\WorkspaceHead.bmp"
     int m_nHeadHeight = 0;  // its height: the height of the tab strip
     CWnd m_wndTabs;         // the tab strip (control 1031)

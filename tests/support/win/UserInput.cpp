@@ -15,6 +15,14 @@ INPUT MouseAt(int x, int y, DWORD flags) {
     return in;
 }
 
+// a button event where the pointer is
+INPUT MouseHere(DWORD flags) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    return in;
+}
+
 void Send(std::initializer_list<INPUT> inputs) {
     std::vector<INPUT> in(inputs);
     ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
@@ -24,6 +32,23 @@ void Send(std::initializer_list<INPUT> inputs) {
 
 void MouseMoveTo(int x, int y) {
     Send({MouseAt(x, y, 0)});
+}
+
+void MouseLeftDown() {
+    Send({MouseHere(MOUSEEVENTF_LEFTDOWN)});
+}
+
+void MouseLeftUp() {
+    Send({MouseHere(MOUSEEVENTF_LEFTUP)});
+}
+
+void MouseRightClick() {
+    Send({MouseHere(MOUSEEVENTF_RIGHTDOWN), MouseHere(MOUSEEVENTF_RIGHTUP)});
+}
+
+void MouseDoubleClick() {
+    Send({MouseHere(MOUSEEVENTF_LEFTDOWN), MouseHere(MOUSEEVENTF_LEFTUP),
+          MouseHere(MOUSEEVENTF_LEFTDOWN), MouseHere(MOUSEEVENTF_LEFTUP)});
 }
 
 void MouseLeftDown(int x, int y) {

@@ -1,7 +1,8 @@
 // Mouse and keyboard input as a user gives it: hardware events through the
 // system's input queue, reaching whatever window is under the pointer or has the
-// keyboard. Coordinates are screen pixels. Every button event carries its own
-// position, so that a pointer position echoed late by the display cannot move it.
+// keyboard. Coordinates are screen pixels. The button events with a position carry
+// it in the same event, so that a pointer position the display echoes late cannot
+// move them; the others act where the pointer is.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,10 @@
 #include <initializer_list>
 
 void MouseMoveTo(int x, int y);
+void MouseLeftDown();
+void MouseLeftUp();
+void MouseRightClick();
+void MouseDoubleClick();
 void MouseLeftDown(int x, int y);
 void MouseLeftUp(int x, int y);
 void MouseRightClick(int x, int y);

@@ -12,7 +12,7 @@
 
 #include "CCatchScreenDlg.h"
 #include "CMyTracker.h"
-#include "LeakCounters.h"
+#include "GdiCapacity.h"
 #include "TestSupport.h"
 #include "resource.h"
 
@@ -250,7 +250,7 @@ TEST(Overlay, AHundredCapturesLeaveGdiObjectsWindowsAndMemoryAsTheyWere) {
     ASSERT_EQ(ScriptedOverlay(kCopy).DoModal(), IDOK);
     ASSERT_EQ(ScriptedOverlay(kCancel).DoModal(), IDCANCEL);
     const int nGdiFree = FreeGdiCapacity();
-    const int nWindows = ThreadWindowCount();
+    const int nWindows = CountThreadWindows();
     const SIZE_T cbBefore = CommittedBytes();
 
     for (int i = 0; i < 100; i++) {
@@ -262,7 +262,7 @@ TEST(Overlay, AHundredCapturesLeaveGdiObjectsWindowsAndMemoryAsTheyWere) {
     }
 
     EXPECT_EQ(FreeGdiCapacity(), nGdiFree);
-    EXPECT_EQ(ThreadWindowCount(), nWindows);
+    EXPECT_EQ(CountThreadWindows(), nWindows);
     const SIZE_T cbScreen =
         4u * ::GetSystemMetrics(SM_CXSCREEN) * static_cast<SIZE_T>(::GetSystemMetrics(SM_CYSCREEN));
     ASSERT_GT(cbBefore, 0u);

@@ -1,0 +1,32 @@
+#include "TestWindow.h"
+
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include "Afx.h"
+
+void WebTest::SetUp() {
+    ASSERT_TRUE(AfxOleInit());
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&m_gdiplusToken, &input, nullptr);
+    // made outside the framework: any window can hold the controls
+    HWND hParent = ::CreateWindowExA(0, "STATIC", "page", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 100,
+                                     100, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(m_parent.SubclassWindow(hParent));
+    ::SetForegroundWindow(hParent);
+}
+
+void WebTest::TearDown() {
+    m_parent.DestroyWindow();
+    Gdiplus::GdiplusShutdown(m_gdiplusToken);
+}
+
+POINT WebTest::CentreOf(HWND hWnd) {
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}

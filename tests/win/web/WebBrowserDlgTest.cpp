@@ -1,0 +1,172 @@
+// The web page dialog on its own, as a child of any window.
+#include <exdisp.h>
+
+#include <memory>
+#include <string>
+
+#include "Afx.h"
+#include "CBstr.h"
+#include "GdiCapacity.h"
+#include "PlatformApp.h"
+#include "SkinFiles.h"
+#include "TestSupport.h"
+#include "TestWindow.h"
+#include "WebBrowserDlg.h"
+
+namespace {
+
+const int kButtonIDs[] = {IDC_WEB_HOME, IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP,
+                          IDC_WEB_REFRESH};
+
+COLORREF ToolbarColour(int) {
+    return RGB(10, 120, 200);
+}
+
+class WebPage : public WebTest {
+protected:
+    void SetUp() override {
+        WebTest::SetUp();
+        ASSERT_TRUE(::CreateDirectoryA((m_folder / "Platform").c_str(), nullptr));
+        m_folder.Write("Platform\\WebBtnHome.bmp", ColumnsBmp(202, 24, &StripColour));
+        for (const char* name : {"Prev", "Next", "Stop", "Refresh"}) {
+            m_folder.Write(std::string("Platform\\WebBtn") + name + ".bmp",
+                           ColumnsBmp(96, 24, &StripColour));
+        }
+        m_folder.Write("Platform\\WebBrowserToolbar.bmp", ColumnsBmp(300, 32, &ToolbarColour));
+        m_cwd = std::make_unique<CurrentDirectory>(m_folder.Path());
+        ::lstrcpynA(g_szWorkingDirectory, m_folder.Path().c_str(), kMaxPathBytes);
+    }
+
+    static CString LocationOf(CWebBrowserDlg& dlg) {
+        CBstr location;
+        if (dlg.m_wndHtml.GetBrowser())
+            dlg.m_wndHtml.GetBrowser()->get_LocationURL(location.Receive());
+        return location.ToAnsi();
+    }
+    static void Click(CWebBrowserDlg& dlg, int nID) {
+        ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(dlg, nID)));
+    }
+
+    ScratchFolder m_folder;
+    std::unique_ptr<CurrentDirectory> m_cwd;
+};
+
+TEST_F(WebPage, ButtonsToolbarAndBrowserTakeTheirPlacesAndTheBrowserGoesOnce) {
+    AfxEnableControlContainer();
+    CWebBrowserDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    const std::pair<int, CImageButton*> buttons[] = {{IDC_WEB_HOME, &dlg.m_btnHome},
+                                                     {IDC_WEB_BACK, &dlg.m_btnBack},
+                                                     {IDC_WEB_FORWARD, &dlg.m_btnForward},
+                                                     {IDC_WEB_STOP, &dlg.m_btnStop},
+                                                     {IDC_WEB_REFRESH, &dlg.m_btnRefresh}};
+    for (const auto& [nID, pButton] : buttons) {
+        EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dlg, nID)), pButton) << nID;
+        EXPECT_EQ(pButton->m_nCellWidth, nID == IDC_WEB_HOME ? 50 : 24) << nID;
+        EXPECT_EQ(pButton->m_nCellHeight, 24) << nID;
+    }
+    EXPECT_EQ(dlg.m_nToolbarWidth, 300);
+    EXPECT_EQ(dlg.m_nToolbarHeight, 32);
+
+    // the initial update reached the browser made in OnInitDialog
+    IWebBrowser2* pBrowser = dlg.m_wndHtml.GetBrowser();
+    ASSERT_NE(pBrowser, nullptr);
+    VARIANT_BOOL silent = VARIANT_FALSE;
+    pBrowser->get_Silent(&silent);
+    EXPECT_EQ(silent, VARIANT_TRUE);
+
+    dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
+    EXPECT_EQ(::GetDlgCtrlID(dlg.m_wndHtml), IDC_WEB_BROWSER);
+    RECT rc;
+    dlg.m_wndHtml.GetWindowRect(&rc);
+    ::MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(rc.left, 0);
+    EXPECT_EQ(rc.top, 32);
+    EXPECT_EQ(rc.right, 380);
+    EXPECT_EQ(rc.bottom, 260);
+
+    // the focus goes on to the browser
+    dlg.SetFocus();
+    HWND hFocus = ::GetFocus();
+    HWND hHost = dlg.m_wndHtml.GetBrowserHostWnd();
+    EXPECT_TRUE(hFocus == hHost || ::IsChild(hHost, hFocus));
+
+    pBrowser->AddRef();
+    dlg.DestroyWindow();
+    EXPECT_EQ(pBrowser->Release(), 0u);
+}
+
+TEST_F(WebPage, TheToolbarPictureIsPaintedBehindTheButtons) {
+    CWebBrowserDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
+    dlg.RedrawWindow();
+    HDC hDC = ::GetDC(dlg);
+    EXPECT_EQ(::GetPixel(hDC, 250, 10), ToolbarColour(0));
+    ::ReleaseDC(dlg, hDC);
+}
+
+TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
+    AfxEnableControlContainer();
+    CWebBrowserDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
+    dlg.m_wndHtml.Navigate2("about:blank#site", 0, nullptr, nullptr, nullptr, 0);
+    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
+    dlg.m_wndHtml.Navigate2("about:blank#elsewhere", 0, nullptr, nullptr, nullptr, 0);
+    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#elsewhere"; }));
+
+    Click(dlg, IDC_WEB_HOME);
+    EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
+    for (int nID : {IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP, IDC_WEB_REFRESH}) {
+        Click(dlg, nID);
+        PumpPending();
+    }
+    EXPECT_TRUE(dlg.m_wndHtml.GetBrowser() != nullptr);
+}
+
+TEST_F(WebPage, WithoutABrowserThePageKeepsItsToolbarAndNothingBreaks) {
+    // control hosting never enabled: the browser cannot be made
+    CWebBrowserDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    EXPECT_EQ(dlg.m_wndHtml.GetBrowser(), nullptr);
+    dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
+    dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
+    for (int nID : kButtonIDs) Click(dlg, nID);
+    BOOL bCancel = FALSE;
+    dlg.m_wndHtml.OnNewWindow2(nullptr, &bCancel);
+    EXPECT_TRUE(bCancel);
+    dlg.SetFocus();
+    PumpPending();
+    EXPECT_TRUE(::IsWindow(dlg));
+    EXPECT_EQ(dlg.m_nToolbarWidth, 300);
+}
+
+TEST_F(WebPage, TwoHundredPagesComeAndGoLeavingNoGdiObjectsOrWindowsBehind) {
+    AfxEnableControlContainer();
+    auto cycle = [&] {
+        auto pDlg = std::make_unique<CWebBrowserDlg>();
+        ASSERT_TRUE(pDlg->Create(IDD_WEBBROWSER, &m_parent));
+        pDlg->SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pDlg->UpdateWindow();
+        for (int nID : kButtonIDs) {  // the buttons make their tooltips on first use
+            MSG msg = {::GetDlgItem(*pDlg, nID), WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
+            CWnd::WalkPreTranslateTree(&msg);
+        }
+        PumpPending();
+        pDlg->ShowWindow(SW_HIDE);
+        pDlg->DestroyWindow();
+    };
+    cycle();  // what stays for the process (window classes, the engine) is made once
+    PumpPending();
+    const int nGdi = FreeGdiCapacity();
+    const int nWindows = CountThreadWindows();
+    for (int i = 0; i < 200; i++) cycle();
+    PumpPending();
+    EXPECT_EQ(FreeGdiCapacity(), nGdi);
+    EXPECT_EQ(CountThreadWindows(), nWindows);
+}
+
+}  // namespace
