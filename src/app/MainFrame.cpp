@@ -3,10 +3,13 @@
 #include "CliengDlg.h"
 #include "GameLink.h"
 #include "Workspace.h"
+#include "resource.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+ON_WM_CREATE()
+ON_WM_HOTKEY()
 ON_WM_ACTIVATE()
 ON_WM_COPYDATA()
 ON_WM_SIZING()
@@ -36,11 +39,25 @@ SIZE CMainFrame::CalcFixedWindowSize(int nHeadHeight) const {
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
+        ::UnregisterHotKey(m_hWnd, kScreenshotHotKey);
         GameRecord record =
             MakeLauncherClosingRecord(static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(m_hWnd)));
         SendToGame(&record, TRUE);
     }
     return CFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+    // another program may hold the keys already: then there is no hotkey, and no fuss
+    ::RegisterHotKey(m_hWnd, kScreenshotHotKey, MOD_CONTROL | MOD_ALT, 'A');
+    return 0;
+}
+
+void CMainFrame::OnHotKey(UINT nHotKeyId, UINT, UINT) {
+    // while a modal window is up (the capture itself, say) the keys do nothing
+    if (nHotKeyId != kScreenshotHotKey || !::IsWindowEnabled(m_hWnd)) return;
+    ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(ID_SCREENSHOT, 0), 0);
 }
 
 void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {

@@ -32,3 +32,15 @@
 #define IDC_WEB_REFRESH 1025
 #define IDC_WEB_HOME 1026
 #define IDC_WEB_BROWSER 999999
+
+// The screen capture: the overlay's template and pointer, its information box,
+// the tracker's pointers and the workspace's screenshot command.
+#define IDD_CATCHSCREEN 102
+#define IDC_CAPTURE_ARROW 129
+#define IDC_TRACK_NWSE 132
+#define IDC_TRACK_NESW 133
+#define IDC_TRACK_MOVE 134
+#define IDC_TRACK_WE 135
+#define IDC_TRACK_NS 136
+#define IDC_CAPTURE_INFO 1000
+#define ID_SCREENSHOT 1007

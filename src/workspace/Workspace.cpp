@@ -1,6 +1,7 @@
 #include "Workspace.h"
 
 #include "Afx.h"
+#include "CCatchScreenDlg.h"
 #include "CDataExchange.h"
 #include "config/CSiteConfig.h"
 #include "CWinApp.h"
@@ -27,6 +28,7 @@ BEGIN_MESSAGE_MAP(CWorkspace, CFormView)
 ON_WM_SIZE()
 ON_WM_ERASEBKGND()
 ON_WM_TIMER()
+ON_COMMAND(ID_SCREENSHOT, &CWorkspace::OnScreenshot)
 END_MESSAGE_MAP()
 
 CWorkspace::CWorkspace() : CFormView(IDD_WORKSPACE) {
@@ -165,4 +167,19 @@ void CWorkspace::OnTimer(UINT_PTR nIDEvent) {
         SendToGame(&record, TRUE);
     }
     Default();
+}
+
+CWnd* CWorkspace::SelectedPageDialog() const {
+    CAnyTabPage* pPage = m_wndTabs.GetSelectedPage();
+    return pPage ? pPage->m_pDlg : nullptr;
+}
+
+void CWorkspace::OnScreenshot() {
+    CWnd* pPageDlg = SelectedPageDialog();
+    const HWND hPageDlg = pPageDlg ? pPageDlg->m_hWnd : nullptr;
+    {
+        CCatchScreenDlg dlg;
+        dlg.DoModal();
+    }
+    if (hPageDlg && ::IsWindow(hPageDlg)) ::SetFocus(hPageDlg);
 }

@@ -21,6 +21,8 @@ public:
 
     // A web page's title changed: repaints the strip if pWnd is one of its pages.
     BOOL OnPageTitleChanged(CWnd* pWnd, CString strTitle);
+    // command 1007: the screen capture, then the keyboard back to the selected page
+    void OnScreenshot();
 
     void OnSize(UINT nType, int cx, int cy);
     BOOL OnEraseBkgnd(CDC* pDC);
@@ -50,6 +52,8 @@ private:
     void LayoutPages();
     // the game page's window and client size to the game, while its tab is selected
     int SendPageGeometry();
+    // the selected tab's page dialog, or null
+    CWnd* SelectedPageDialog() const;
 };
 
 // the one workspace; set by its constructor

@@ -1,0 +1,129 @@
+#include "CCapScreenEdit.h"
+
+#include "Afx.h"
+#include "CClientDC.h"
+#include "CDC.h"
+#include "CaptureLayout.h"
+
+BEGIN_MESSAGE_MAP(CCapScreenEdit, CEdit)
+ON_WM_CTLCOLOR_REFLECT()
+ON_WM_MOUSEMOVE()
+ON_WM_SETFOCUS()
+ON_WM_ERASEBKGND()
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+const char CCapScreenEdit::kColourFormat[] = "\r\n\r\n\r\n ·当前像素RGB (%d,%d,%d)\r\n";
+
+namespace {
+
+const int kColourLineIndex = 3;  // after three empty lines
+const int kColourLineStart = 6;  // ... of two positions each
+const COLORREF kBoxGrey = RGB(128, 128, 128);
+const COLORREF kPositionFrame = RGB(147, 147, 147);
+const int kLeftX = 10;
+const int kTopY = 10;
+const int kRightMargin = 180;  // the right-hand place: this far left of the screen's edge
+
+// the value last written into the colour line, kept from one overlay to the next
+CString g_strLastColour;
+
+CString ColourValue(COLORREF cr) {
+    CString value;
+    value.Format("(%d,%d,%d)", GetRValue(cr), GetGValue(cr), GetBValue(cr));
+    return value;
+}
+
+}  // namespace
+
+void CCapScreenEdit::UpdatePixelColour(CWnd* pOverlay) {
+    POINT pt;
+    ::GetCursorPos(&pt);
+    ::ScreenToClient(pOverlay->m_hWnd, &pt);
+    CString value = ColourValue(CClientDC(pOverlay).GetPixel(pt));
+    if (value != g_strLastColour) ReplaceColourValue(value);
+    g_strLastColour = value;
+}
+
+// The value is the plain ASCII end of the colour line, from its last '(' on. Counted
+// back from the line's end it has the same length whether the control counts its
+// positions in bytes or in characters (the label before it differs).
+void CCapScreenEdit::ReplaceColourValue(const CString& value) {
+    const int nLineLength = static_cast<int>(SendMessage(EM_LINELENGTH, kColourLineStart));
+    char line[256] = {};
+    *reinterpret_cast<WORD*>(line) = sizeof(line) - 1;
+    const int nBytes =
+        static_cast<int>(SendMessage(EM_GETLINE, kColourLineIndex, reinterpret_cast<LPARAM>(line)));
+    const CString text(line, nBytes);
+    int nOpen = -1;
+    for (int i = text.Find('('); i >= 0; i = text.Find('(', i + 1)) nOpen = i;
+    if (nOpen < 0) return;
+    const int nEnd = kColourLineStart + nLineLength;
+    SetSel(nEnd - (nBytes - nOpen), nEnd);  // scrolls the caret into view
+    ReplaceSel(value, FALSE);
+}
+
+void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {
+    CPen pen(PS_SOLID, 1, kPositionFrame);
+    CFont font;
+    font.CreatePointFont(90, AfxAnsiFromUtf8("宋体"), nullptr);
+    CFont* pOldFont = pDC->SelectObject(&font);
+    POINT p;
+    ::GetCursorPos(&p);
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    TEXTMETRICA tm = {};
+    pDC->GetTextMetrics(&tm);
+    const int L = tm.tmHeight + tm.tmExternalLeading;
+    const int W = pDC->GetTextExtent(AfxAnsiFromUtf8("顶点位置  ")).cx;
+    const TrackRect box = PositionBoxRect({p.x, p.y}, W, L, ::GetSystemMetrics(SM_CXSCREEN));
+
+    HGDIOBJ hOldBrush = pDC->SelectStockObject(NULL_BRUSH);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    pDC->Rectangle(box.left, box.top, box.right, box.bottom);
+    CString lines[6] = {AfxAnsiFromUtf8("顶点位置"), "", AfxAnsiFromUtf8("矩形大小"), "",
+                        AfxAnsiFromUtf8("光标坐标"), ""};
+    lines[1].Format("(%d,%d)", static_cast<int>(rectOuter.left), static_cast<int>(rectOuter.top));
+    lines[3].Format("(%d,%d)", static_cast<int>(rectOuter.right - rectOuter.left),
+                    static_cast<int>(rectOuter.bottom - rectOuter.top));
+    lines[5].Format("(%d,%d)", static_cast<int>(p.x), static_cast<int>(p.y));
+    for (int k = 0; k < 6; k++) {
+        RECT band = {box.left, box.top + 2 + k * L, box.left + W, box.top + 2 + (k + 1) * L};
+        pDC->DrawText(lines[k], &band, DT_CENTER);
+    }
+    pDC->SetBkMode(nOldMode);
+    pDC->SelectObject(pOldFont);
+    pDC->SelectObject(hOldBrush);
+    pDC->SelectObject(pOldPen);
+}
+
+HBRUSH CCapScreenEdit::CtlColor(CDC* pDC, UINT) {
+    pDC->SetBkMode(TRANSPARENT);
+    return nullptr;  // the overlay still sets the text colour
+}
+
+void CCapScreenEdit::OnMouseMove(UINT, CPoint) {
+    CRect rc;
+    GetWindowRect(&rc);
+    const int x = m_bOnRight ? kLeftX : ::GetSystemMetrics(SM_CXSCREEN) - kRightMargin;
+    MoveWindow(CRect(x, kTopY, x + rc.Width(), kTopY + rc.Height()));
+    m_bOnRight = !m_bOnRight;
+    Default();
+}
+
+void CCapScreenEdit::OnSetFocus(CWnd*) {
+    Default();
+    ::HideCaret(m_hWnd);  // no caret blinks in the box
+}
+
+BOOL CCapScreenEdit::OnEraseBkgnd(CDC* pDC) {
+    // back to the top of the text, with no highlight
+    SetSel(0, 0);
+    CRect rc;
+    GetClientRect(&rc);
+    pDC->FillSolidRect(&rc, kBoxGrey);
+    return TRUE;
+}
+
+int CCapScreenEdit::OnCreate(LPCREATESTRUCT) {
+    return Default() == -1 ? -1 : 0;
+}

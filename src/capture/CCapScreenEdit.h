@@ -1,0 +1,37 @@
+// The capture overlay's information box: a read-only grey text box in a top
+// corner of the screen with the colour under the pointer and the help of the
+// moment. It jumps to the other top corner whenever the pointer reaches it, so that
+// it never hides what the user wants to select. It also draws the position box that
+// follows the pointer while a selection is adjusted.
+#pragma once
+
+#include "CEdit.h"
+
+class CDC;
+
+class CCapScreenEdit : public CEdit {
+public:
+    bool m_bOnRight = false;  // at the right-hand top corner
+
+    // the colour line's format (UTF-8): the colour of the pixel under the pointer
+    static const char kColourFormat[];
+
+    // Shows the colour of the overlay's pixel under the pointer, replacing only the
+    // value in the colour line, and only when it changed.
+    void UpdatePixelColour(CWnd* pOverlay);
+    // The selection's corner and size and the pointer position in a framed box
+    // beside the pointer; rectOuter is the tracker's outer rectangle.
+    static void DrawInfoBox(CDC* pDC, const RECT& rectOuter);
+
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnSetFocus(CWnd* pOldWnd);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ReplaceColourValue(const CString& value);
+};

@@ -1,0 +1,65 @@
+// The screen capture: a topmost overlay over a picture of the whole screen frozen
+// when it was made, on which the user draws a selection, adjusts it with the
+// tracker and double-clicks inside it to put that part of the picture on the
+// clipboard. Right click or Esc clears the selection, or closes without one.
+#pragma once
+
+#include <memory>
+
+#include "CBitmap.h"
+#include "CCapScreenEdit.h"
+#include "CDialog.h"
+#include "CMyTracker.h"
+#include "CRgn.h"
+
+class CCatchScreenDlg : public CDialog {
+public:
+    explicit CCatchScreenDlg(CWnd* pParent = nullptr);
+    ~CCatchScreenDlg() override;
+
+    // A new bitmap of the rectangle: with bToClipboard, of the frozen picture and put
+    // on the clipboard (which then owns it); otherwise of the live screen, owned by
+    // the caller. Null when the rectangle holds no pixel of the screen, or when the
+    // clipboard could not take the bitmap (which is then freed).
+    HBITMAP CopyScreenRect(const TrackRect& rect, BOOL bToClipboard);
+    // rebuilds the information box's text: the colour and the help of the moment
+    void UpdateHelpText();
+    // repaints the whole overlay but the information box, which would flicker
+    void InvalidateOverlay();
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnRButtonUp(UINT nFlags, CPoint point);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+
+    int m_nScreenWidth = 0;
+    int m_nScreenHeight = 0;
+    BOOL m_bShowInfo = FALSE;                  // the position box is drawn (left button held)
+    BOOL m_bDragging = FALSE;                  // the first selection is being drawn
+    BOOL m_bHaveSelection = FALSE;             // a selection exists
+    CPoint m_ptStart;                          // where the first selection began
+    CMyTracker m_rectTracker;                  // its rectangle is the selection
+    HCURSOR m_hCursor = nullptr;               // the overlay's own pointer
+    std::unique_ptr<CBitmap> m_pScreenBitmap;  // the frozen picture
+    CRgn m_rgnUpdate;
+    CCapScreenEdit m_editInfo;
+    HICON m_hIcon = nullptr;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // the tracker's hit code for a point; nothing is hit while there is no selection
+    int HitCode(CPoint point) const;
+    void ClearSelection();
+};

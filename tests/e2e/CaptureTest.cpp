@@ -1,0 +1,327 @@
+// The screen capture as a player uses it: the launcher beside the demo game, a
+// known picture on the screen, the overlay opened by the screenshot command or the
+// hotkey and driven with real mouse and keyboard input; the clipboard and the
+// screen checked from outside.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "LauncherProcess.h"
+#include "PatternWindow.h"
+#include "ProcessWindow.h"
+#include "ScreenPicture.h"
+#include "TestSupport.h"
+#include "UserInput.h"
+
+namespace {
+
+const UINT kScreenshotCommand = 1007;
+const int kInfoBoxId = 1000;
+const uint32_t kFrameColour = 0x0A6482;  // RGB(10, 100, 130)
+const uint32_t kNoColour = 0xFFFFFFFF;
+const char kMarker[] = "before the capture";
+
+// help texts of the three states (parts of them, in UTF-8)
+const char kNothingSelected[] = "按下鼠标左键不放选择截取";
+const char kDrawing[] = "松开鼠标左键确定截取范围";
+const char kAdjustable[] = "点击鼠标右键重新选择";
+
+std::string Ansi(const char* utf8) {
+    wchar_t wide[256] = {};
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 256);
+    char ansi[512] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof(ansi), nullptr, nullptr);
+    return ansi;
+}
+
+RECT ScreenRect() {
+    return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void PutMarkerOnClipboard() {
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(kMarker));
+    std::memcpy(::GlobalLock(hText), kMarker, sizeof(kMarker));
+    ::GlobalUnlock(hText);
+    ::SetClipboardData(CF_TEXT, hText);
+    ::CloseClipboard();
+}
+
+bool ClipboardHoldsMarker() {
+    if (!::OpenClipboard(nullptr)) return false;
+    bool same = false;
+    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
+        same = std::string(static_cast<const char*>(::GlobalLock(hText))) == kMarker;
+        ::GlobalUnlock(hText);
+    }
+    bool bitmap = ::IsClipboardFormatAvailable(CF_BITMAP);
+    ::CloseClipboard();
+    return same && !bitmap;
+}
+
+ScreenPicture ClipboardPicture() {
+    ScreenPicture picture;
+    if (!::OpenClipboard(nullptr)) return picture;
+    picture = ScreenPicture::FromBitmap(static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP)));
+    ::CloseClipboard();
+    return picture;
+}
+
+class Capture : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
+        ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
+        m_launcher.reset(new LauncherProcess(m_folder.Path()));
+        m_hFrame = m_launcher->WaitForWindow();
+        ASSERT_NE(m_hFrame, nullptr);
+        // the frame on the screen (not the black of the bare display) before the picture
+        // goes over it: a frame that appeared later could come out on top
+        RECT rc;
+        ::GetWindowRect(m_hFrame, &rc);
+        const int cx = (rc.left + rc.right) / 2, cy = (rc.top + rc.bottom) / 2;
+        ASSERT_TRUE(PumpUntil([&] {
+            return ScreenPicture::FromScreen({cx, cy, cx + 1, cy + 1}).At(0, 0) != 0;
+        }));
+        m_pattern.reset(new PatternWindow(ScreenRect(), 1));
+        ::SetForegroundWindow(m_pattern->Handle());
+        ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
+        PutMarkerOnClipboard();
+    }
+
+    bool WaitForScreenPixel(int x, int y, uint32_t colour) {
+        return PumpUntil(
+            [&] {
+                return ScreenPicture::FromScreen({x, y, x + 1, y + 1}).At(0, 0) == colour;
+            },
+            10000);
+    }
+
+    // the overlay once it covers the screen and shows its first help text
+    HWND WaitForOverlay() {
+        HWND hOverlay = nullptr;
+        RECT screen = ScreenRect();
+        PumpUntil([&] {
+            hOverlay = FindProcessWindow(m_launcher->Id(), "#32770");
+            RECT rc = {};
+            if (hOverlay) ::GetWindowRect(hOverlay, &rc);
+            return hOverlay && ::IsWindowVisible(hOverlay) && ::EqualRect(&rc, &screen);
+        });
+        if (hOverlay && !WaitForHelp(hOverlay, kNothingSelected)) return nullptr;
+        return hOverlay;
+    }
+
+    HWND OpenByCommand() {
+        ::PostMessageA(m_hFrame, WM_COMMAND, kScreenshotCommand, 0);
+        return WaitForOverlay();
+    }
+
+    static std::string HelpText(HWND hOverlay) {
+        char text[1024] = {};
+        DWORD_PTR n = 0;
+        ::SendMessageTimeoutA(::GetDlgItem(hOverlay, kInfoBoxId), WM_GETTEXT, sizeof(text),
+                              reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &n);
+        return text;
+    }
+
+    static bool WaitForHelp(HWND hOverlay, const char* utf8) {
+        const std::string part = Ansi(utf8);
+        return PumpUntil([&] { return HelpText(hOverlay).find(part) != std::string::npos; });
+    }
+
+    // draws a selection from a press to a release and waits until it can be adjusted
+    static bool Select(HWND hOverlay, POINT from, POINT to) {
+        MouseLeftDown(from.x, from.y);
+        MouseMoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
+        MouseMoveTo(to.x, to.y);
+        if (!WaitForHelp(hOverlay, kDrawing)) return false;
+        MouseLeftUp(to.x, to.y);
+        return WaitForHelp(hOverlay, kAdjustable);
+    }
+
+    // Points there and waits for the overlay's colour readout of the colour expected
+    // there: the overlay has then handled all input before.
+    static bool PointAt(HWND hOverlay, int x, int y, uint32_t colour) {
+        MouseMoveTo(x, y);
+        char value[40];
+        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", colour >> 16, (colour >> 8) & 0xFF,
+                      colour & 0xFF);
+        const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ") + value;
+        return PumpUntil([&] { return HelpText(hOverlay).rfind(line, 0) == 0; });
+    }
+
+    // a double-click on the frozen picture (or, with a colour, on what is drawn over it)
+    static void DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour = kNoColour) {
+        EXPECT_TRUE(
+            PointAt(hOverlay, x, y, colour == kNoColour ? PatternWindow::Colour(x, y, 1) : colour))
+            << x << "," << y << HelpText(hOverlay);
+        MouseDoubleClick(x, y);
+    }
+
+    // the clipboard's picture once the overlay has closed
+    ScreenPicture CopiedPicture(HWND hOverlay) {
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the overlay stays";
+        return ClipboardPicture();
+    }
+
+    ScratchFolder m_folder;
+    std::unique_ptr<LauncherProcess> m_launcher;
+    std::unique_ptr<PatternWindow> m_pattern;
+    HWND m_hFrame = nullptr;
+};
+
+TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
+    const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    EXPECT_TRUE(ClipboardHoldsMarker()) << "opening leaves the clipboard alone";
+
+    ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
+    // the frame lies one pixel outside the selection, whose corner is 4 pixels off the press
+    EXPECT_TRUE(WaitForScreenPixel(303, 350, kFrameColour));
+    EXPECT_TRUE(WaitForScreenPixel(450, 450, kFrameColour));
+
+    // something else appears over the selection after the overlay opened
+    PatternWindow later({320, 270, 500, 400}, 2);
+    later.RaiseWithoutActivating();
+    ASSERT_TRUE(WaitForScreenPixel(330, 280, PatternWindow::Colour(330, 280, 2)));
+
+    DoubleClickAt(hOverlay, 550, 420);
+    ScreenPicture copy = CopiedPicture(hOverlay);
+    EXPECT_EQ(copy.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
+    EXPECT_TRUE(m_launcher->Running());
+}
+
+TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
+    const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
+    PressKeys({VK_CONTROL, VK_MENU, 'A'});
+    HWND hOverlay = WaitForOverlay();
+    ASSERT_NE(hOverlay, nullptr);
+
+    ASSERT_TRUE(Select(hOverlay, {600, 450}, {300, 250}));
+    DoubleClickAt(hOverlay, 450, 350);
+    ScreenPicture copy = CopiedPicture(hOverlay);
+    // the fixed corner is 4 pixels right of and below the press point
+    EXPECT_EQ(copy.FirstDifference(frozen.Crop({300, 250, 604, 454})), "");
+}
+
+TEST(CaptureHotkey, TheLauncherRunsWithoutItWhenAnotherProgramHoldsTheKeys) {
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'A'));
+    ScratchFolder folder;
+    ASSERT_TRUE(folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
+    LauncherProcess launcher(folder.Path());
+    EXPECT_NE(launcher.WaitForWindow(), nullptr);
+    PatternWindow keys({0, 0, 100, 100}, 1);  // a window of ours for the keys to reach
+    ::SetForegroundWindow(keys.Handle());
+    PressKeys({VK_CONTROL, VK_MENU, 'A'});
+    MSG msg;
+    EXPECT_TRUE(PumpUntil([&] {
+        return ::PeekMessageA(&msg, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE);
+    })) << "the keys stay with the program that held them";
+    EXPECT_EQ(FindProcessWindow(launcher.Id(), "#32770"), nullptr);
+    EXPECT_TRUE(launcher.Running());
+    ::UnregisterHotKey(nullptr, 1);
+}
+
+TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
+    const RECT screen = ScreenRect();
+    const ScreenPicture frozen = ScreenPicture::FromScreen(screen);
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    const int right = screen.right - 70, bottom = screen.bottom - 100;
+    ASSERT_TRUE(Select(hOverlay, {right - 250, bottom - 150}, {right, bottom}));
+
+    // move it by its middle to the right edge of the screen
+    const int pressX = right - 240, moveBy = screen.right - 1 - pressX;
+    MouseDrag({pressX, bottom - 60},
+              {{pressX + moveBy / 2, bottom - 60}, {pressX + moveBy, bottom - 60}});
+    const int newLeft = right - 246 + moveBy;
+    ASSERT_TRUE(WaitForScreenPixel(newLeft - 1, bottom - 30, kFrameColour));
+
+    DoubleClickAt(hOverlay, screen.right - 2, bottom - 60);
+    ScreenPicture copy = CopiedPicture(hOverlay);
+    EXPECT_EQ(copy.FirstDifference(frozen.Crop({newLeft, bottom - 146, screen.right, bottom})), "");
+}
+
+TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipboardAlone) {
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
+    // a double-click on a handle does not finish the capture
+    DoubleClickAt(hOverlay, 501, 451, kFrameColour);
+    MouseRightClick(600, 600);
+    ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected)) << "the right click starts over";
+    EXPECT_TRUE(::IsWindow(hOverlay));
+
+    ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected)) << "Esc starts over";
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "Esc closes";
+    EXPECT_TRUE(ClipboardHoldsMarker());
+
+    hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    MouseRightClick(600, 600);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the right click closes";
+    EXPECT_TRUE(ClipboardHoldsMarker());
+    EXPECT_TRUE(m_launcher->Running());
+}
+
+TEST_F(Capture, ARightClickWhileDrawingLeavesNoHiddenSelectionBehind) {
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    MouseLeftDown(300, 300);
+    MouseMoveTo(400, 400);
+    ASSERT_TRUE(WaitForHelp(hOverlay, kDrawing));
+    MouseRightClick(400, 400);
+    MouseMoveTo(500, 450);
+    MouseLeftUp(500, 450);
+    ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected));
+    // Where the rectangle would have gone: the press starts a new, tiny selection, and
+    // the double-click lands on its handle; nothing hidden is copied.
+    DoubleClickAt(hOverlay, 420, 420);
+    ASSERT_TRUE(WaitForHelp(hOverlay, kAdjustable));
+    EXPECT_TRUE(::IsWindow(hOverlay));
+    EXPECT_TRUE(ClipboardHoldsMarker());
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected));
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
+    EXPECT_TRUE(ClipboardHoldsMarker());
+}
+
+TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    HWND hBox = ::GetDlgItem(hOverlay, kInfoBoxId);
+    auto boxLeft = [&] {
+        RECT rc = {};
+        ::GetWindowRect(hBox, &rc);
+        return rc.left;
+    };
+    // the colour line follows the pointer, the label and the help text stay
+    for (POINT p : {POINT{600, 500}, POINT{633, 530}, POINT{700, 301}}) {
+        EXPECT_TRUE(PointAt(hOverlay, p.x, p.y, PatternWindow::Colour(p.x, p.y, 1)))
+            << HelpText(hOverlay);
+        EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
+    }
+
+    const int right = ScreenRect().right - 180;
+    ASSERT_EQ(boxLeft(), 10);
+    MouseMoveTo(40, 40);
+    EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
+    MouseMoveTo(right + 30, 40);
+    EXPECT_TRUE(PumpUntil([&] { return boxLeft() == 10; }));
+    // also while a selection is being drawn, with the mouse captured
+    MouseLeftDown(300, 300);
+    MouseMoveTo(40, 40);
+    EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
+    MouseLeftUp(40, 40);
+}
+
+}  // namespace
