@@ -551,7 +551,7 @@ def refresh_glyph(canvas, ox, oy, colour):
 
 
 def button_strip(glyph):
-    """Four cells: normal, disabled, hover, pressed."""
+    """Four cells: normal, a greyed one the launcher never shows, hover, pressed."""
     canvas = Canvas(BUTTON_CELL * 4, BUTTON_CELL)
     canvas.fill_rows(lambda y: toolbar_colour(BUTTON_TOP + y))
     looks = [(None, None, "#34495e", 0), (None, None, "#a3adbb", 0),

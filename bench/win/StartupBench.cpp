@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "ProcessWindow.h"
+
 namespace {
 
 double Now() {
@@ -29,46 +31,18 @@ double Now() {
     return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-struct WindowSearch {
-    DWORD pid;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    char cls[64] = {};
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    bool classMatches = !search->className || std::string(cls) == search->className;
-    bool processMatches = !search->pid || pid == search->pid;
-    bool visibleEnough = search->className || ::IsWindowVisible(hWnd);
-    if (!classMatches || !processMatches || !visibleEnough) return TRUE;
-    search->found = hWnd;
-    return FALSE;
-}
-
-// a visible top-level window of the process
-HWND VisibleWindowOf(DWORD pid) {
-    WindowSearch search{pid, nullptr, nullptr};
-    ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Ends every demo game the launcher started, so that the next run starts one anew.
 void EndGames() {
     for (int tries = 0; tries < 100; tries++) {
-        WindowSearch search{0, "QOVEXPLATFORM", nullptr};
-        ::EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) return;
+        HWND hGame = ::FindWindowA("QOVEXPLATFORM", nullptr);
+        if (!hGame) return;
         DWORD pid = 0;
-        ::GetWindowThreadProcessId(search.found, &pid);
-        HANDLE hGame = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-        if (hGame) {
-            ::TerminateProcess(hGame, 1);
-            ::WaitForSingleObject(hGame, 5000);
-            ::CloseHandle(hGame);
+        ::GetWindowThreadProcessId(hGame, &pid);
+        HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+        if (hProcess) {
+            ::TerminateProcess(hProcess, 1);
+            ::WaitForSingleObject(hProcess, 5000);
+            ::CloseHandle(hProcess);
         }
         ::Sleep(20);
     }
@@ -76,7 +50,9 @@ void EndGames() {
 
 class Program {
 public:
-    Program(const std::string& folder, const std::string& exe) {
+    // windowClass: the class of the program's main window
+    Program(const std::string& folder, const std::string& exe, const char* windowClass)
+        : m_windowClass(windowClass) {
         std::string path = folder + "\\" + exe;
         std::string commandLine = "\"" + path + "\"";
         STARTUPINFOA si = {};
@@ -100,7 +76,9 @@ public:
 
     // seconds from before the process was created until its window was visible
     double WaitUntilVisible() const {
-        while (!VisibleWindowOf(m_info.dwProcessId)) {
+        for (;;) {
+            HWND hWnd = FindProcessWindow(m_info.dwProcessId, m_windowClass);
+            if (hWnd && ::IsWindowVisible(hWnd)) break;
             if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_OBJECT_0 ||
                 Now() - m_start > 60) {
                 std::fprintf(stderr, "no window came\n");
@@ -118,6 +96,7 @@ public:
     }
 
 private:
+    const char* m_windowClass;
     PROCESS_INFORMATION m_info = {};
     double m_start = 0;
 };
@@ -135,8 +114,14 @@ struct StartFigures {
     std::vector<double> peakMiB;
 };
 
-void MeasureStart(const std::string& folder, const std::string& exe, StartFigures& figures) {
-    Program program(folder, exe);
+struct ProgramName {
+    const char* exe;
+    const char* windowClass;
+    const char* label;
+};
+
+void MeasureStart(const std::string& folder, const ProgramName& name, StartFigures& figures) {
+    Program program(folder, name.exe, name.windowClass);
     figures.seconds.push_back(program.WaitUntilVisible());
     ::Sleep(1500);  // pictures loaded, first paints done
     figures.peakMiB.push_back(program.PeakWorkingSetMiB());
@@ -161,7 +146,10 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
-    const char* programs[] = {"bench_baseline.exe", "bench_baseline_dlls.exe", "Skylark.exe"};
+    const ProgramName programs[] = {
+        {"bench_baseline.exe", "SkylarkBenchBaseline", "baseline (user32, gdi32)"},
+        {"bench_baseline_dlls.exe", "SkylarkBenchBaseline", "floor (the launcher's DLLs)"},
+        {"Skylark.exe", "SkylarkFrameWnd", "launcher"}};
     StartFigures figures[3];
 
     WriteGameSettings(folder, "[demo]\r\nnever_ready=1\r\n");

@@ -24,5 +24,5 @@ CString PercentEncode(const CString& bytes) {
 }
 
 CString MakeForumAddress(const CString& gbkName) {
-    return "https://tieba.baidu.com/f?kw=" + PercentEncode(gbkName);
+    return "https://bbs.orbavel.com/f?kw=" + PercentEncode(gbkName);
 }

@@ -29,12 +29,12 @@ public:
 
     // A web page's title changed: repaints the strip if pWnd is one of its pages.
     BOOL OnPageTitleChanged(CWnd* pWnd, CString strTitle);
+    // command 1007: the screen capture, then the keyboard back to the selected page
+    void OnScreenshot();
 
     void OnSize(UINT nType, int cx, int cy);
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnTimer(UINT_PTR nIDEvent);
-    // command 1007: the screen capture, then the keyboard back to the selected page
-    void OnScreenshot();
     // commands 1019, 1020, 1024, 1025: the selected web page's browser, if any
     void OnBrowserBack();
     void OnBrowserForward();

@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "DemoGames.h"
 #include "LauncherProcess.h"
 #include "PatternWindow.h"
 #include "ProcessWindow.h"
@@ -22,6 +21,7 @@ namespace {
 const UINT kScreenshotCommand = 1007;
 const int kInfoBoxId = 1000;
 const uint32_t kFrameColour = 0x0A6482;  // RGB(10, 100, 130)
+const uint32_t kNoColour = 0xFFFFFFFF;
 const char kMarker[] = "before the capture";
 
 // help texts of the three states (parts of them, in UTF-8)
@@ -92,12 +92,6 @@ protected:
         ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
         PutMarkerOnClipboard();
     }
-    // the launcher and the game it started: a game left running would keep the
-    // test's output open
-    void TearDown() override {
-        m_launcher.reset();
-        EndAllDemoGames();
-    }
 
     bool WaitForScreenPixel(int x, int y, uint32_t colour) {
         return PumpUntil(
@@ -141,18 +135,31 @@ protected:
 
     // draws a selection from a press to a release and waits until it can be adjusted
     static bool Select(HWND hOverlay, POINT from, POINT to) {
-        MouseMoveTo(from.x, from.y);
-        MouseLeftDown();
+        MouseLeftDown(from.x, from.y);
         MouseMoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
         MouseMoveTo(to.x, to.y);
         if (!WaitForHelp(hOverlay, kDrawing)) return false;
-        MouseLeftUp();
+        MouseLeftUp(to.x, to.y);
         return WaitForHelp(hOverlay, kAdjustable);
     }
 
-    static void DoubleClickAt(int x, int y) {
+    // Points there and waits for the overlay's colour readout of the colour expected
+    // there: the overlay has then handled all input before.
+    static bool PointAt(HWND hOverlay, int x, int y, uint32_t colour) {
         MouseMoveTo(x, y);
-        MouseDoubleClick();
+        char value[40];
+        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", colour >> 16, (colour >> 8) & 0xFF,
+                      colour & 0xFF);
+        const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ") + value;
+        return PumpUntil([&] { return HelpText(hOverlay).rfind(line, 0) == 0; });
+    }
+
+    // a double-click on the frozen picture (or, with a colour, on what is drawn over it)
+    static void DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour = kNoColour) {
+        EXPECT_TRUE(
+            PointAt(hOverlay, x, y, colour == kNoColour ? PatternWindow::Colour(x, y, 1) : colour))
+            << x << "," << y << HelpText(hOverlay);
+        MouseDoubleClick(x, y);
     }
 
     // the clipboard's picture once the overlay has closed
@@ -183,7 +190,7 @@ TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
     later.RaiseWithoutActivating();
     ASSERT_TRUE(WaitForScreenPixel(330, 280, PatternWindow::Colour(330, 280, 2)));
 
-    DoubleClickAt(550, 420);
+    DoubleClickAt(hOverlay, 550, 420);
     ScreenPicture copy = CopiedPicture(hOverlay);
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
     EXPECT_TRUE(m_launcher->Running());
@@ -196,7 +203,7 @@ TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
     ASSERT_NE(hOverlay, nullptr);
 
     ASSERT_TRUE(Select(hOverlay, {600, 450}, {300, 250}));
-    DoubleClickAt(450, 350);
+    DoubleClickAt(hOverlay, 450, 350);
     ScreenPicture copy = CopiedPicture(hOverlay);
     // the fixed corner is 4 pixels right of and below the press point
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({300, 250, 604, 454})), "");
@@ -221,7 +228,6 @@ TEST(CaptureHotkey, TheLauncherRunsWithoutItWhenAnotherProgramHoldsTheKeys) {
     EXPECT_EQ(FindProcessWindow(launcher.Id(), "#32770"), nullptr);
     EXPECT_TRUE(launcher.Running());
     ::UnregisterHotKey(nullptr, 1);
-    EndAllDemoGames();
 }
 
 TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
@@ -239,7 +245,7 @@ TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
     const int newLeft = right - 246 + moveBy;
     ASSERT_TRUE(WaitForScreenPixel(newLeft - 1, bottom - 30, kFrameColour));
 
-    DoubleClickAt(screen.right - 2, bottom - 60);
+    DoubleClickAt(hOverlay, screen.right - 2, bottom - 60);
     ScreenPicture copy = CopiedPicture(hOverlay);
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({newLeft, bottom - 146, screen.right, bottom})), "");
 }
@@ -249,9 +255,8 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
     ASSERT_NE(hOverlay, nullptr);
     ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
     // a double-click on a handle does not finish the capture
-    DoubleClickAt(501, 451);
-    MouseMoveTo(600, 600);
-    MouseRightClick();
+    DoubleClickAt(hOverlay, 501, 451, kFrameColour);
+    MouseRightClick(600, 600);
     ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected)) << "the right click starts over";
     EXPECT_TRUE(::IsWindow(hOverlay));
 
@@ -264,8 +269,7 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
 
     hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
-    MouseMoveTo(600, 600);
-    MouseRightClick();
+    MouseRightClick(600, 600);
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the right click closes";
     EXPECT_TRUE(ClipboardHoldsMarker());
     EXPECT_TRUE(m_launcher->Running());
@@ -274,17 +278,16 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
 TEST_F(Capture, ARightClickWhileDrawingLeavesNoHiddenSelectionBehind) {
     HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
-    MouseMoveTo(300, 300);
-    MouseLeftDown();
+    MouseLeftDown(300, 300);
     MouseMoveTo(400, 400);
     ASSERT_TRUE(WaitForHelp(hOverlay, kDrawing));
-    MouseRightClick();
+    MouseRightClick(400, 400);
     MouseMoveTo(500, 450);
-    MouseLeftUp();
+    MouseLeftUp(500, 450);
     ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected));
     // Where the rectangle would have gone: the press starts a new, tiny selection, and
     // the double-click lands on its handle; nothing hidden is copied.
-    DoubleClickAt(420, 420);
+    DoubleClickAt(hOverlay, 420, 420);
     ASSERT_TRUE(WaitForHelp(hOverlay, kAdjustable));
     EXPECT_TRUE(::IsWindow(hOverlay));
     EXPECT_TRUE(ClipboardHoldsMarker());
@@ -305,14 +308,9 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
         return rc.left;
     };
     // the colour line follows the pointer, the label and the help text stay
-    const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ");
     for (POINT p : {POINT{600, 500}, POINT{633, 530}, POINT{700, 301}}) {
-        const uint32_t c = PatternWindow::Colour(p.x, p.y, 1);
-        char value[40];
-        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", c >> 16, (c >> 8) & 0xFF, c & 0xFF);
-        MouseMoveTo(p.x, p.y);
-        EXPECT_TRUE(PumpUntil([&] { return HelpText(hOverlay).rfind(line + value, 0) == 0; }))
-            << value << " in " << HelpText(hOverlay);
+        EXPECT_TRUE(PointAt(hOverlay, p.x, p.y, PatternWindow::Colour(p.x, p.y, 1)))
+            << HelpText(hOverlay);
         EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
     }
 
@@ -323,11 +321,10 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
     MouseMoveTo(right + 30, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == 10; }));
     // also while a selection is being drawn, with the mouse captured
-    MouseMoveTo(300, 300);
-    MouseLeftDown();
+    MouseLeftDown(300, 300);
     MouseMoveTo(40, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
-    MouseLeftUp();
+    MouseLeftUp(40, 40);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "LauncherFixture.h"
 
 #include "BmpBuilder.h"
-#include "DemoGames.h"
+#include "LauncherProcess.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -57,13 +57,13 @@ LRESULT SendCopyData(HWND hWnd, const void* data, DWORD size) {
 }
 
 void Launcher::SetUp() {
-    EndAllDemoGames();
+    LauncherProcess::EndGames();
     ASSERT_TRUE(m_folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
     ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
 }
 
 void Launcher::TearDown() {
-    EndAllDemoGames();
+    LauncherProcess::EndGames();
 }
 
 void Launcher::WriteHeadPicture() {

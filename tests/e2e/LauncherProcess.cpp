@@ -1,5 +1,7 @@
 #include "LauncherProcess.h"
 
+#include <tlhelp32.h>
+
 #include "MessagePump.h"
 #include "ProcessWindow.h"
 
@@ -14,4 +16,27 @@ HWND LauncherProcess::WaitForWindow(DWORD timeoutMs) {
         },
         timeoutMs);
     return m_hWnd;
+}
+
+LauncherProcess::~LauncherProcess() {
+    if (Started()) EndGames(Id());
+}
+
+void LauncherProcess::EndGames(DWORD parentId) {
+    HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32First(hSnapshot, &entry); more;
+         more = ::Process32Next(hSnapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, "Orbavel.exe") != 0) continue;
+        if (parentId != 0 && entry.th32ParentProcessID != parentId) continue;
+        HANDLE hProcess =
+            ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (!hProcess) continue;
+        ::TerminateProcess(hProcess, 1);
+        ::WaitForSingleObject(hProcess, 5000);
+        ::CloseHandle(hProcess);
+    }
+    ::CloseHandle(hSnapshot);
 }

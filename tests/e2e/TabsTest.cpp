@@ -170,4 +170,45 @@ TEST_F(Launcher, ThePageGeometryGoesToTheGameOnlyWhileThePlayGameTabIsSelected) 
     EXPECT_TRUE(PumpUntil([&] { return seen(first) && seen(second); }, 5000));
 }
 
+TEST_F(Launcher, TheToolsPageSendsTheChatSettingsOnATickAndOnAChosenColour) {
+    WriteHeadPicture();
+    WriteGameSettings("ready_delay_ms=200\r\n");
+    LauncherProcess launcher(m_folder.Path());
+    HWND hWnd = launcher.WaitForWindow();
+    ASSERT_NE(hWnd, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(Strip(hWnd)) != FALSE; }));
+    ClickTab(hWnd, 2);
+    const HWND hTools = Pages(hWnd)[2];
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(hTools) != FALSE; }));
+    const uint32_t h = HandleWord(hWnd);
+    auto settings = [](uint32_t h, uint32_t blink, uint32_t colour) {
+        std::vector<uint32_t> words = {h, 0, 9, 84, 0, 0, 0, 0, 0, blink, 0, colour, 0};
+        words.resize(21, 0);
+        return words;
+    };
+
+    ::PostMessageA(::GetDlgItem(hTools, 1063), BM_CLICK, 0, 0);  // "闪烁"
+    ASSERT_TRUE(PumpUntil([&] { return GameRecords(9).size() == 1; }));
+    EXPECT_EQ(GameRecords(9).back(), settings(h, 1, 0xFFFFFF));
+
+    const HWND hSwatch = ::GetDlgItem(hTools, 1065);
+    ::PostMessageA(hSwatch, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    ::PostMessageA(hSwatch, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    HWND hChooser = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        hChooser = FindProcessWindow(launcher.Id(), "#32770");
+        return hChooser && ::IsWindowVisible(hChooser);
+    }));
+    // red, green and blue of the chooser's own boxes
+    const int boxes[] = {706, 707, 708};
+    const char* values[] = {"18", "52", "86"};
+    for (int i = 0; i < 3; i++) {
+        ::SendMessageA(::GetDlgItem(hChooser, boxes[i]), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(values[i]));
+    }
+    ::PostMessageA(hChooser, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return GameRecords(9).size() == 2; }));
+    EXPECT_EQ(GameRecords(9).back(), settings(h, 1, 0x563412));
+}
+
 }  // namespace

@@ -4,53 +4,78 @@
 
 namespace {
 
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+// absolute coordinates are in 1/65536ths of the screen
+INPUT MouseAt(int x, int y, DWORD flags) {
+    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dx = dx;
-    in.mi.dy = dy;
+    in.mi.dx = (x * 65536 + w - 1) / w;
+    in.mi.dy = (y * 65536 + h - 1) / h;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    return in;
+}
+
+// a button event where the pointer is
+INPUT MouseHere(DWORD flags) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
     in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
+    return in;
+}
+
+void Send(std::initializer_list<INPUT> inputs) {
+    std::vector<INPUT> in(inputs);
+    ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 }  // namespace
 
 void MouseMoveTo(int x, int y) {
-    // absolute coordinates are in 1/65536ths of the screen
-    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (x * 65536 + w - 1) / w,
-              (y * 65536 + h - 1) / h);
+    Send({MouseAt(x, y, 0)});
 }
 
 void MouseLeftDown() {
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Send({MouseHere(MOUSEEVENTF_LEFTDOWN)});
 }
 
 void MouseLeftUp() {
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    Send({MouseHere(MOUSEEVENTF_LEFTUP)});
 }
 
 void MouseRightClick() {
-    SendMouse(MOUSEEVENTF_RIGHTDOWN);
-    SendMouse(MOUSEEVENTF_RIGHTUP);
+    Send({MouseHere(MOUSEEVENTF_RIGHTDOWN), MouseHere(MOUSEEVENTF_RIGHTUP)});
 }
 
 void MouseDoubleClick() {
-    INPUT in[4] = {};
-    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN,
-                            MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 4; i++) {
-        in[i].type = INPUT_MOUSE;
-        in[i].mi.dwFlags = flags[i];
-    }
-    ::SendInput(4, in, sizeof(INPUT));
+    Send({MouseHere(MOUSEEVENTF_LEFTDOWN), MouseHere(MOUSEEVENTF_LEFTUP),
+          MouseHere(MOUSEEVENTF_LEFTDOWN), MouseHere(MOUSEEVENTF_LEFTUP)});
+}
+
+void MouseLeftDown(int x, int y) {
+    Send({MouseAt(x, y, MOUSEEVENTF_LEFTDOWN)});
+}
+
+void MouseLeftUp(int x, int y) {
+    Send({MouseAt(x, y, MOUSEEVENTF_LEFTUP)});
+}
+
+void MouseRightClick(int x, int y) {
+    Send({MouseAt(x, y, MOUSEEVENTF_RIGHTDOWN), MouseAt(x, y, MOUSEEVENTF_RIGHTUP)});
+}
+
+void MouseDoubleClick(int x, int y) {
+    Send({MouseAt(x, y, MOUSEEVENTF_LEFTDOWN), MouseAt(x, y, MOUSEEVENTF_LEFTUP),
+          MouseAt(x, y, MOUSEEVENTF_LEFTDOWN), MouseAt(x, y, MOUSEEVENTF_LEFTUP)});
 }
 
 void MouseDrag(POINT from, std::initializer_list<POINT> through) {
-    MouseMoveTo(from.x, from.y);
-    MouseLeftDown();
-    for (const POINT& p : through) MouseMoveTo(p.x, p.y);
-    MouseLeftUp();
+    MouseLeftDown(from.x, from.y);
+    POINT last = from;
+    for (const POINT& p : through) {
+        MouseMoveTo(p.x, p.y);
+        last = p;
+    }
+    MouseLeftUp(last.x, last.y);
 }
 
 void PressKeys(std::initializer_list<WORD> keys) {

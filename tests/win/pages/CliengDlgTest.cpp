@@ -21,6 +21,33 @@ COLORREF FrameColour(int k) {
     return RGB(200, 10 * k + 5, 0);
 }
 
+// Counts the animation timer's ticks and the paints this thread takes from its queue.
+class PageMessages {
+public:
+    PageMessages() {
+        s_ticks = s_paints = 0;
+        m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, &Watch, nullptr, ::GetCurrentThreadId());
+    }
+    ~PageMessages() { ::UnhookWindowsHookEx(m_hHook); }
+    int Ticks() const { return s_ticks; }
+    int Paints() const { return s_paints; }
+
+private:
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        if (code == HC_ACTION && wParam == PM_REMOVE) {
+            s_ticks += msg->message == WM_TIMER && msg->wParam == CCliengDlg::kAnimationTimer;
+            s_paints += msg->message == WM_PAINT;
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static int s_ticks;
+    static int s_paints;
+    HHOOK m_hHook;
+};
+int PageMessages::s_ticks = 0;
+int PageMessages::s_paints = 0;
+
 class CliengPage : public testing::Test {
 protected:
     void SetUp() override {
@@ -102,9 +129,14 @@ TEST_F(CliengPage, AfterReadyThePageDrawsNothingAndItsFrameStays) {
     ErasedPixels pixels(page.m_hWnd, RGB(1, 2, 3));
     EXPECT_EQ(pixels.At(0, 0), RGB(1, 2, 3));
     EXPECT_EQ(pixels.At(kPageWidth / 2, kPageHeight / 2), RGB(1, 2, 3));
-    // a few ticks of the timer later: still the same frame
-    PumpUntil([] { return false; }, 500);
+    // three ticks of the animation timer later: the same frame, nothing to repaint
+    page.ShowWindow(SW_SHOW);
+    ::UpdateWindow(page.m_hWnd);
+    PumpPending();
+    PageMessages messages;
+    EXPECT_TRUE(PumpUntil([&] { return messages.Ticks() >= 3; }, 5000));
     EXPECT_EQ(page.m_nFrame, frame);
+    EXPECT_EQ(messages.Paints(), 0);
 }
 
 TEST_F(CliengPage, ShowingAndHidingTellTheGameOnceItsWindowIsKnown) {

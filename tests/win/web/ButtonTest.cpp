@@ -148,3 +148,35 @@ TEST_F(Buttons, DisablingABitmapButtonMovesOnlyItsOwnFocus) {
 }
 
 }  // namespace
+
+namespace {
+
+// A 16 x 16 icon, all red where its mask lets it show.
+HICON RedIcon() {
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HBITMAP hColour = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    for (int i = 0; i < 256; i++) static_cast<DWORD*>(pBits)[i] = 0x00FF0000;
+    BYTE maskBits[32] = {};  // all shown
+    HBITMAP hMask = ::CreateBitmap(16, 16, 1, 1, maskBits);
+    ICONINFO info = {TRUE, 8, 8, hMask, hColour};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(hColour);
+    ::DeleteObject(hMask);
+    return hIcon;
+}
+
+TEST_F(Buttons, AnIconShowsGreyAwayFromThePointerAndInColourUnderIt) {
+    CButtonST button;
+    Create(button, BS_PUSHBUTTON, CRect(20, 20, 120, 60));
+    EXPECT_EQ(button.SetIcons(RedIcon(), CButtonST::kGreyIcon), 0u);
+    // no caption: the icon is centred, at (42, 12) to (58, 28)
+    EXPECT_EQ(Shown(button, 50, 20), RGB(76, 76, 76));
+    POINT pt = CentreOf(button);
+    MouseMoveTo(pt.x, pt.y);
+    EXPECT_TRUE(PumpUntil([&] { return Shown(button, 50, 20) == RGB(255, 0, 0); }));
+    EXPECT_EQ(button.SetIcons(reinterpret_cast<HICON>(1)), 1u);  // not an icon
+}
+
+}  // namespace

@@ -15,6 +15,9 @@
 
 namespace {
 
+const int kButtonIDs[] = {IDC_WEB_HOME, IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP,
+                          IDC_WEB_REFRESH};
+
 COLORREF ToolbarColour(int) {
     return RGB(10, 120, 200);
 }
@@ -131,9 +134,7 @@ TEST_F(WebPage, WithoutABrowserThePageKeepsItsToolbarAndNothingBreaks) {
     EXPECT_EQ(dlg.m_wndHtml.GetBrowser(), nullptr);
     dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
-    for (int nID : {IDC_WEB_HOME, IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP, IDC_WEB_REFRESH}) {
-        Click(dlg, nID);
-    }
+    for (int nID : kButtonIDs) Click(dlg, nID);
     BOOL bCancel = FALSE;
     dlg.m_wndHtml.OnNewWindow2(nullptr, &bCancel);
     EXPECT_TRUE(bCancel);
@@ -150,6 +151,10 @@ TEST_F(WebPage, TwoHundredPagesComeAndGoLeavingNoGdiObjectsOrWindowsBehind) {
         ASSERT_TRUE(pDlg->Create(IDD_WEBBROWSER, &m_parent));
         pDlg->SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
         pDlg->UpdateWindow();
+        for (int nID : kButtonIDs) {  // the buttons make their tooltips on first use
+            MSG msg = {::GetDlgItem(*pDlg, nID), WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
+            CWnd::WalkPreTranslateTree(&msg);
+        }
         PumpPending();
         pDlg->ShowWindow(SW_HIDE);
         pDlg->DestroyWindow();

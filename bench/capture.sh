@@ -9,5 +9,8 @@ build_windows --target bench_capture >/dev/null
 source "$repo_root/scripts/wineenv.sh"
 wine_prefix_ready
 start_virtual_display
-trap 'stop_virtual_display' EXIT
-wine "$repo_root/build/win/bench/bench_capture.exe"
+trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
+wineserver -w
+wineserver -p  # one warm server, as in the tests
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+wine "$repo_root/build/win/bench/win/bench_capture.exe"

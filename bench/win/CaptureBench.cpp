@@ -5,10 +5,11 @@
 //  - from the double-click to the picture on the clipboard, as a ratio to a BitBlt of
 //    the selection's size into a new bitmap.
 // The command's work is done as the workspace does it: construct the overlay, DoModal.
-// Run under Wine on a display: bench/run-capture-bench.sh.
+// Run under Wine on a display: bench/capture.sh.
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -20,14 +21,8 @@ const int kRounds = 12;
 const RECT kSelection = {104, 104, 1004, 704};  // 900 x 600
 
 double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+    using Clock = std::chrono::steady_clock;
+    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
 }
 
 double Median(std::vector<double> v) {
