@@ -47,6 +47,9 @@ TEST(PlayerArchive, UnpackedBesideTheGameTheLauncherStartsToItsWindow) {
     std::string version = ":" SKYLARK_VERSION ")";
     EXPECT_EQ(title.substr(title.size() - std::min(title.size(), version.size())), version);
 
+    // the game's window up first: a launcher closing before it exists cannot tell
+    // the game to go
+    ASSERT_TRUE(PumpUntil([] { return ::FindWindowA("QOVEXPLATFORM", nullptr) != nullptr; }));
     ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
     EXPECT_TRUE(launcher.WaitForExit(10000));
     EXPECT_TRUE(NoGameLeft(10000)) << "the demo game leaves with the launcher";
