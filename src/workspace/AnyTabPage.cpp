@@ -4,7 +4,14 @@
 #include "CDialog.h"
 
 CAnyTabPage::~CAnyTabPage() {
-    delete m_pDlg;  // null once Destroy has run
+    DeleteDialog();  // nothing left once Destroy has run
+}
+
+// The dialog's window goes first, while the whole dialog object still handles its
+// last messages (OnDestroy), then the object.
+void CAnyTabPage::DeleteDialog() {
+    CWndDeleter()(m_pDlg);
+    m_pDlg = nullptr;
 }
 
 int CAnyTabPage::CreatePage(int nKind, CDialog* pDlg, UINT nIDTemplate, CWnd* pParent,
@@ -32,7 +39,6 @@ void CAnyTabPage::Show(int nCmdShow) {
 // A page without a dialog is deleted as well: the strip forgets every page it
 // destroys, so nothing else would.
 void CAnyTabPage::Destroy() {
-    delete m_pDlg;
-    m_pDlg = nullptr;
+    DeleteDialog();
     delete this;
 }

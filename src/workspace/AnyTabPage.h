@@ -39,4 +39,7 @@ protected:
     // its template, shown at once if bShowAtOnce, then added and selected.
     int CreatePage(int nKind, CDialog* pDlg, UINT nIDTemplate, CWnd* pParent, CAnyTab* pStrip,
                    bool bShowAtOnce = false);
+
+private:
+    void DeleteDialog();
 };

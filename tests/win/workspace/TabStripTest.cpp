@@ -200,6 +200,7 @@ TEST_F(TabStrip, EachNewPageSelectsItselfAndBadIndexesChangeNothing) {
 
 TEST_F(TabStrip, RemovingAllPagesDeletesEveryPageAndDialogEvenWithoutADialog) {
     const int nLiveBefore = CTestPage::s_nLive;
+    const int nDestroyedBefore = CTestPageDlg::s_nDestroyed;
     CTestPage* pFirst = AddPage();
     AddPage();
     auto* pBare = new CTestPage;  // no dialog: never created
@@ -211,6 +212,8 @@ TEST_F(TabStrip, RemovingAllPagesDeletesEveryPageAndDialogEvenWithoutADialog) {
     m_pStrip->RemoveAllPages();
     EXPECT_EQ(CTestPage::s_nLive, nLiveBefore);
     EXPECT_FALSE(::IsWindow(hFirstDlg));
+    // each dialog's window ended while the dialog object still handled it
+    EXPECT_EQ(CTestPageDlg::s_nDestroyed, nDestroyedBefore + 2);
     EXPECT_EQ(m_pStrip->GetPageCount(), 0);
     EXPECT_EQ(m_pStrip->GetSelectedPage(), nullptr);
     EXPECT_EQ(m_pStrip->HitTestTab(CPoint(500, 20)), -1);

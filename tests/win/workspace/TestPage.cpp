@@ -1,11 +1,19 @@
 #include "TestPage.h"
 
-#include "CDialog.h"
-
 int CTestPage::s_nLive = 0;
+int CTestPageDlg::s_nDestroyed = 0;
+
+BEGIN_MESSAGE_MAP(CTestPageDlg, CDialog)
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+void CTestPageDlg::OnDestroy() {
+    s_nDestroyed++;
+    CDialog::OnDestroy();
+}
 
 int CTestPage::Create(CWnd* pParent, CAnyTab* pStrip) {
-    return CreatePage(PAGE_WEB, new CDialog(IDD_TEST_PAGE), IDD_TEST_PAGE, pParent, pStrip);
+    return CreatePage(PAGE_WEB, new CTestPageDlg, IDD_TEST_PAGE, pParent, pStrip);
 }
 
 void CTestPage::Show(int nCmdShow) {

@@ -8,6 +8,18 @@
 #include <vector>
 
 #include "AnyTabPage.h"
+#include "CDialog.h"
+
+// the page's dialog: counts the ends of its windows that it saw itself
+class CTestPageDlg : public CDialog {
+public:
+    CTestPageDlg() : CDialog(IDD_TEST_PAGE) {}
+    void OnDestroy();
+    static int s_nDestroyed;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
 
 class CTestPage : public CAnyTabPage {
 public:
