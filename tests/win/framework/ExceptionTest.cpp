@@ -4,6 +4,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "GdiCapacity.h"
 #include "TestWindow.h"
 
 namespace {
@@ -56,26 +57,15 @@ public:
     void PreSubclassWindow() override { throw std::runtime_error("cannot take it"); }
 };
 
-BOOL CALLBACK CountWindows(HWND, LPARAM lParam) {
-    ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-int ThreadWindows() {
-    int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindows, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
 TEST(Exceptions, AWindowWhoseCreationOrSubclassingRaisesIsNotCreatedNorLeft) {
-    const int nBefore = ThreadWindows();
+    const int nBefore = CountThreadWindows();
     FailsToCreate wnd;
     EXPECT_FALSE(CreateTestWindow(wnd));
     EXPECT_EQ(wnd.m_hWnd, nullptr);
     FailsToSubclass other;
     EXPECT_FALSE(CreateTestWindow(other));
     EXPECT_EQ(other.m_hWnd, nullptr);
-    EXPECT_EQ(ThreadWindows(), nBefore);
+    EXPECT_EQ(CountThreadWindows(), nBefore);
 }
 
 }  // namespace
