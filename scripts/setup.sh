@@ -17,7 +17,8 @@ fi
 
 for p in g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake ninja-build g++ clang \
          libclang-rt-14-dev googletest wine wine32:i386 xvfb xauth x11-utils \
-         xdotool imagemagick fonts-wqy-microhei fonts-wine locales python3 clang-format; do
+         xdotool imagemagick fonts-wqy-microhei fonts-arphic-uming fonts-wine locales \
+         python3 clang-format; do
   have "$p" || need_pkgs+=("$p")
 done
 
