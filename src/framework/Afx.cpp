@@ -53,8 +53,8 @@ void AfxOleTerm() {
     g_bOleInitialized = false;
 }
 
-void AfxEnableControlContainer() {
-    g_bContainerEnabled = true;
+void AfxEnableControlContainer(BOOL bEnable) {
+    g_bContainerEnabled = bEnable != FALSE;
 }
 
 BOOL AfxControlContainerEnabled() {

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "Afx.h"
+#include "BrowserSwap.h"
 #include "CBstr.h"
+#include "FakeBrowser.h"
 #include "GdiCapacity.h"
 #include "PlatformApp.h"
 #include "SkinFiles.h"
@@ -66,6 +68,11 @@ TEST_F(WebPage, ButtonsToolbarAndBrowserTakeTheirPlacesAndTheBrowserGoesOnce) {
         EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dlg, nID)), pButton) << nID;
         EXPECT_EQ(pButton->m_nCellWidth, nID == IDC_WEB_HOME ? 50 : 24) << nID;
         EXPECT_EQ(pButton->m_nCellHeight, 24) << nID;
+        // inside the toolbar band, with the font that stands in for the template's
+        RECT rc;
+        pButton->GetWindowRect(&rc);
+        ::MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&rc), 2);
+        EXPECT_LE(rc.bottom, 32) << nID;
     }
     EXPECT_EQ(dlg.m_nToolbarWidth, 300);
     EXPECT_EQ(dlg.m_nToolbarHeight, 32);
@@ -87,11 +94,9 @@ TEST_F(WebPage, ButtonsToolbarAndBrowserTakeTheirPlacesAndTheBrowserGoesOnce) {
     EXPECT_EQ(rc.right, 380);
     EXPECT_EQ(rc.bottom, 260);
 
-    // the focus goes on to the browser
+    // the focus goes on into the browser, past the window it runs in
     dlg.SetFocus();
-    HWND hFocus = ::GetFocus();
-    HWND hHost = dlg.m_wndHtml.GetBrowserHostWnd();
-    EXPECT_TRUE(hFocus == hHost || ::IsChild(hHost, hFocus));
+    EXPECT_TRUE(::IsChild(dlg.m_wndHtml.GetBrowserHostWnd(), ::GetFocus()));
 
     pBrowser->AddRef();
     dlg.DestroyWindow();
@@ -120,15 +125,21 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
 
     Click(dlg, IDC_WEB_HOME);
     EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
-    for (int nID : {IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP, IDC_WEB_REFRESH}) {
-        Click(dlg, nID);
-        PumpPending();
+
+    // the engine here keeps no history: a browser that notes the calls it gets
+    std::unique_ptr<FakeBrowser, void (*)(FakeBrowser*)> fake(FakeBrowser_Create(),
+                                                              &FakeBrowser_Release);
+    {
+        BrowserSwap swap(dlg.m_wndHtml, FakeBrowser_Interface(fake.get()));
+        for (int nID : {IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP, IDC_WEB_REFRESH}) {
+            Click(dlg, nID);
+        }
     }
-    EXPECT_TRUE(dlg.m_wndHtml.GetBrowser() != nullptr);
+    EXPECT_STREQ(FakeBrowser_Calls(fake.get()), "BFSR");
 }
 
 TEST_F(WebPage, WithoutABrowserThePageKeepsItsToolbarAndNothingBreaks) {
-    // control hosting never enabled: the browser cannot be made
+    // control hosting off: the browser cannot be made
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
     EXPECT_EQ(dlg.m_wndHtml.GetBrowser(), nullptr);

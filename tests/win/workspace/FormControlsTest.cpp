@@ -11,6 +11,7 @@
 
 #include "Afx.h"
 #include "AnyTabPage.h"
+#include "BrowserSwap.h"
 #include "ButtonColour.h"
 #include "FakeBrowser.h"
 #include "ScreenPicture.h"
@@ -21,28 +22,6 @@
 #include "resource.h"
 
 namespace {
-
-// the browser slot of an HTML view, reached as a derived class may
-struct BrowserSlot : CHtmlView {
-    static ComPtr<IWebBrowser2> CHtmlView::*Get() { return &BrowserSlot::m_pBrowser; }
-};
-
-// Puts a fake browser into a web page for its lifetime, then the page's own back.
-class BrowserSwap {
-public:
-    BrowserSwap(CWebBrowserDlg* pDlg, FakeBrowser* pFake)
-        : m_html(pDlg->m_wndHtml),
-          m_pOther(ComPtr<IWebBrowser2>::Adopt(FakeBrowser_Interface(pFake))) {
-        std::swap(m_html.*BrowserSlot::Get(), m_pOther);
-    }
-    ~BrowserSwap() { std::swap(m_html.*BrowserSlot::Get(), m_pOther); }
-    BrowserSwap(const BrowserSwap&) = delete;
-    BrowserSwap& operator=(const BrowserSwap&) = delete;
-
-private:
-    CHtmlView& m_html;
-    ComPtr<IWebBrowser2> m_pOther;
-};
 
 class FormControls : public testing::Test {
 protected:
@@ -166,8 +145,8 @@ TEST_F(FormControls, BrowserCommandsReachOnlyTheSelectedWebPage) {
     std::unique_ptr<FakeBrowser, void (*)(FakeBrowser*)> fakes[2] = {
         {FakeBrowser_Create(), &FakeBrowser_Release}, {FakeBrowser_Create(), &FakeBrowser_Release}};
     (new CWebBrowserPage)->Create(m_pView, &m_pView->m_wndTabs);  // the strip owns it
-    BrowserSwap forum(WebPage(0), fakes[0].get());
-    BrowserSwap second(WebPage(3), fakes[1].get());
+    BrowserSwap forum(WebPage(0)->m_wndHtml, FakeBrowser_Interface(fakes[0].get()));
+    BrowserSwap second(WebPage(3)->m_wndHtml, FakeBrowser_Interface(fakes[1].get()));
 
     m_pView->m_wndTabs.SelectPage(3);
     for (int nID : {IDC_WS_BACK, IDC_WS_FORWARD, IDC_WS_STOP, IDC_WS_REFRESH}) Command(nID);
