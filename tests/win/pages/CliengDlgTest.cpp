@@ -159,15 +159,6 @@ TEST_F(CliengPage, ShowingAndHidingTellTheGameOnceItsWindowIsKnown) {
     EXPECT_EQ(g_pCliengDlg, nullptr);
 }
 
-TEST_F(CliengPage, EnterAndEscapeLeaveThePageOpen) {
-    FakeGameWindow game;
-    CCliengDlg page;
-    CreatePage(page);
-    page.SendMessage(WM_COMMAND, IDOK);
-    page.SendMessage(WM_COMMAND, IDCANCEL);
-    EXPECT_TRUE(::IsWindow(page.m_hWnd));
-}
-
 TEST_F(CliengPage, AMissingGameShowsTheStartFailureAndThePageCarriesOn) {
     DialogCloser closer;
     CCliengDlg page;
