@@ -73,7 +73,8 @@ TEST(Manifest, TheSystemReadsItAndLoadsCommonControls6ForTheLauncher) {
     ULONG_PTR cookie = 0;
     ASSERT_TRUE(::ActivateActCtx(hContext, &cookie));
     EXPECT_NE(
-        CommonControlsFile().find("\\x86_microsoft.windows.common-controls_6595b64144ccf1df_6."),
+        CommonControlsFile().find("\\" SKYLARK_WINDOWS_ARCH
+                                  "_microsoft.windows.common-controls_6595b64144ccf1df_6."),
         std::string::npos)
         << CommonControlsFile();
     ::DeactivateActCtx(0, cookie);
