@@ -23,6 +23,9 @@
 
 namespace {
 
+// A machine that runs the programs emulated takes minutes where others take a second.
+const double kPatienceSeconds = 900;
+
 double Now() {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;
@@ -135,7 +138,7 @@ public:
         for (;;) {
             m_hWnd = FindProcessWindow(m_info.dwProcessId, m_windowClass);
             if (m_hWnd && ::IsWindowVisible(m_hWnd)) break;
-            GiveUpAfter(60, "no window came");
+            GiveUpAfter(kPatienceSeconds, "no window came");
             ::Sleep(1);
         }
         return Now() - m_start;
@@ -146,7 +149,7 @@ public:
         m_looks.clear();
         double stableSince = Now();
         while (Now() - stableSince < 1.0) {
-            GiveUpAfter(60, "the window never settled");
+            GiveUpAfter(kPatienceSeconds, "the window never settled");
             ClientLook look = LookAt(m_hWnd, bSpinner);
             if (m_looks.empty() || !(look == m_looks.back().look)) {
                 m_looks.push_back({Now() - m_start, look});
@@ -166,7 +169,7 @@ public:
     // "Shell Embedding" window
     double WaitForBrowsers(int nBrowsers) const {
         while (CountBrowsers(m_hWnd) < nBrowsers) {
-            GiveUpAfter(60, "the browsers never came");
+            GiveUpAfter(kPatienceSeconds, "the browsers never came");
             ::Sleep(5);
         }
         return Now() - m_start;
