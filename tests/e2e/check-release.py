@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the two release archives and lays out what a player gets.
 
-Usage: check-release.py <packages dir> <version> <out dir> <objdump>
+Usage: check-release.py <packages dir> <version> <platform> <out dir> <objdump>
 
 The player archive must hold the launcher, stripped and naming its symbol file
 beside the archives, the skin and the sample site list under Platform/ and a
@@ -84,8 +84,8 @@ def check_demo(archive):
 
 
 def main():
-    packages, version, out, objdump = sys.argv[1:5]
-    player_zip = os.path.join(packages, "Skylark-%s-win32.zip" % version)
+    packages, version, platform, out, objdump = sys.argv[1:6]
+    player_zip = os.path.join(packages, "Skylark-%s-%s.zip" % (version, platform))
     demo_zip = os.path.join(packages, "Skylark-%s-demo-game.zip" % version)
     expect(os.path.isfile(player_zip), "no " + player_zip)
     expect(os.path.isfile(demo_zip), "no " + demo_zip)
@@ -100,7 +100,7 @@ def main():
         check_demo(archive)
         archive.extract("Orbavel.exe", game)
     size = check_symbols(os.path.join(game, "Skylark.exe"),
-                         os.path.join(packages, "Skylark-%s-win32.debug" % version), objdump)
+                         os.path.join(packages, "Skylark-%s-%s.debug" % (version, platform)), objdump)
     print("release: both archives checked; Skylark.exe is %d bytes (%.0f KiB); the player's "
           "folder is %s" % (size, size / 1024.0, game))
 
