@@ -84,6 +84,11 @@ BOOL CPlatformApp::InitInstance() {
     return TRUE;
 }
 
+BOOL CPlatformApp::OnIdle(LONG lCount) {
+    CWinApp::OnIdle(lCount);
+    return g_pWorkspace && g_pWorkspace->DoDeferredWork();
+}
+
 int CPlatformApp::ExitInstance() {
     if (g_gdiplusToken) Gdiplus::GdiplusShutdown(g_gdiplusToken);
     return CWinApp::ExitInstance();

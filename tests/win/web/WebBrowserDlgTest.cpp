@@ -77,7 +77,9 @@ TEST_F(WebPage, ButtonsToolbarAndBrowserTakeTheirPlacesAndTheBrowserGoesOnce) {
     EXPECT_EQ(dlg.m_nToolbarWidth, 300);
     EXPECT_EQ(dlg.m_nToolbarHeight, 32);
 
-    // the initial update reached the browser made in OnInitDialog
+    // made when asked for, and silent from the start
+    EXPECT_EQ(dlg.m_wndHtml.m_hWnd, nullptr);
+    EXPECT_TRUE(dlg.CreateBrowser());
     IWebBrowser2* pBrowser = dlg.m_wndHtml.GetBrowser();
     ASSERT_NE(pBrowser, nullptr);
     VARIANT_BOOL silent = VARIANT_FALSE;
@@ -120,6 +122,7 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
     AfxEnableControlContainer();
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    dlg.CreateBrowser();
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
     dlg.m_wndHtml.Navigate2("about:blank#site", 0, nullptr, nullptr, nullptr, 0);
     ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
@@ -145,6 +148,7 @@ TEST_F(WebPage, WithoutABrowserThePageKeepsItsToolbarAndNothingBreaks) {
     // control hosting off: the browser cannot be made
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    dlg.CreateBrowser();
     EXPECT_EQ(dlg.m_wndHtml.GetBrowser(), nullptr);
     dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
@@ -164,6 +168,7 @@ TEST_F(WebPage, TwoHundredPagesComeAndGoLeavingNoGdiObjectsOrWindowsBehind) {
         auto pDlg = std::make_unique<CWebBrowserDlg>();
         ASSERT_TRUE(pDlg->Create(IDD_WEBBROWSER, &m_parent));
         pDlg->SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pDlg->CreateBrowser();
         pDlg->UpdateWindow();
         for (int nID : kButtonIDs) {  // the buttons make their tooltips on first use
             MSG msg = {::GetDlgItem(*pDlg, nID), WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
