@@ -1,64 +1,33 @@
 #define CINTERFACE
-#define COBJMACROS
-#include "FakeBrowser.h"
-
-#include <stdlib.h>
-#include <string.h>
-
-struct FakeBrowser {
-    IWebBrowser2 iface;
-    LONG refs;
-    char calls[64];
-};
-
-static FakeBrowser* BrowserOf(IWebBrowser2* iface) {
-    return (FakeBrowser*)iface;
-}
-
-static HRESULT Note(IWebBrowser2* This, char call) {
-    char* calls = BrowserOf(This)->calls;
-    size_t n = strlen(calls);
-    if (n + 1 < sizeof(BrowserOf(This)->calls)) calls[n] = call;
-    return S_OK;
-}
+#include "FakeObject.h"
 
 static HRESULT STDMETHODCALLTYPE Browser_QueryInterface(IWebBrowser2* This, REFIID riid,
                                                         void** ppv) {
-    if (!IsEqualIID(riid, &IID_IUnknown) && !IsEqualIID(riid, &IID_IDispatch) &&
-        !IsEqualIID(riid, &IID_IWebBrowser) && !IsEqualIID(riid, &IID_IWebBrowserApp) &&
-        !IsEqualIID(riid, &IID_IWebBrowser2)) {
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    *ppv = This;
-    IWebBrowser2_AddRef(This);
-    return S_OK;
+    return FakeObject_Query(This, riid, ppv);
 }
 
 static ULONG STDMETHODCALLTYPE Browser_AddRef(IWebBrowser2* This) {
-    return (ULONG)InterlockedIncrement(&BrowserOf(This)->refs);
+    return FakeObject_AddRef(This);
 }
 
 static ULONG STDMETHODCALLTYPE Browser_Release(IWebBrowser2* This) {
-    LONG refs = InterlockedDecrement(&BrowserOf(This)->refs);
-    if (refs == 0) free(BrowserOf(This));
-    return (ULONG)refs;
+    return FakeObject_ReleaseInterface(This);
 }
 
 static HRESULT STDMETHODCALLTYPE Browser_GoBack(IWebBrowser2* This) {
-    return Note(This, 'B');
+    return FakeObject_Note(This, 'B');
 }
 
 static HRESULT STDMETHODCALLTYPE Browser_GoForward(IWebBrowser2* This) {
-    return Note(This, 'F');
+    return FakeObject_Note(This, 'F');
 }
 
 static HRESULT STDMETHODCALLTYPE Browser_Stop(IWebBrowser2* This) {
-    return Note(This, 'S');
+    return FakeObject_Note(This, 'S');
 }
 
 static HRESULT STDMETHODCALLTYPE Browser_Refresh(IWebBrowser2* This) {
-    return Note(This, 'R');
+    return FakeObject_Note(This, 'R');
 }
 
 static IWebBrowser2Vtbl g_vtbl = {
@@ -71,22 +40,14 @@ static IWebBrowser2Vtbl g_vtbl = {
     .Refresh = Browser_Refresh,
 };
 
-FakeBrowser* FakeBrowser_Create(void) {
-    FakeBrowser* browser = (FakeBrowser*)calloc(1, sizeof(FakeBrowser));
-    browser->iface.lpVtbl = &g_vtbl;
-    browser->refs = 1;
-    return browser;
+static const IID* const g_iids[] = {&IID_IUnknown,       &IID_IDispatch,    &IID_IWebBrowser,
+                                    &IID_IWebBrowserApp, &IID_IWebBrowser2, NULL};
+
+FakeObject* FakeBrowser_Create(void) {
+    return FakeObject_Create(&g_vtbl, g_iids);
 }
 
-IWebBrowser2* FakeBrowser_Interface(FakeBrowser* browser) {
-    IWebBrowser2_AddRef(&browser->iface);
-    return &browser->iface;
-}
-
-const char* FakeBrowser_Calls(FakeBrowser* browser) {
-    return browser->calls;
-}
-
-void FakeBrowser_Release(FakeBrowser* browser) {
-    IWebBrowser2_Release(&browser->iface);
+IWebBrowser2* FakeBrowser_Interface(FakeObject* object) {
+    FakeObject_AddRef(object);
+    return (IWebBrowser2*)object;
 }

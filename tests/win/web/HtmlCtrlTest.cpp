@@ -11,7 +11,7 @@
 #include "CBrowserEvents.h"
 #include "CBstr.h"
 #include "CRect.h"
-#include "FakeControl.h"
+#include "FakeObject.h"
 #include "FakeHtml.h"
 #include "HtmlCtrl.h"
 #include "TestSupport.h"
@@ -74,16 +74,16 @@ TEST_F(Browser, TheControlSiteHostsTheBrowserNavigatesItAndReleasesItOnce) {
 }
 
 TEST_F(Browser, AControlWhoseEventsCannotBeConnectedIsNeitherActivatedNorKept) {
-    FakeControl* pFake = FakeControl_Create();
+    FakeObject* pFake = FakeControl_Create();
     CBrowserHost host;
     ASSERT_TRUE(host.CreateEx(0, "STATIC", nullptr, WS_CHILD, CRect(0, 0, 100, 100), &m_parent, 0));
     EXPECT_FALSE(
         host.HostControl(ComPtr<IOleObject>::Adopt(FakeControl_Interface(pFake)), nullptr));
     EXPECT_FALSE(host.HasControl());
     // the events asked for first; then closed and let go, never activated
-    EXPECT_STREQ(FakeControl_Calls(pFake), "CXS");
-    EXPECT_EQ(FakeControl_Refs(pFake), 1);
-    FakeControl_Release(pFake);
+    EXPECT_STREQ(FakeObject_Calls(pFake), "CXS");
+    EXPECT_EQ(FakeObject_Refs(pFake), 1);
+    FakeObject_Release(pFake);
 }
 
 // The engine's events as it sends them: arguments last first.

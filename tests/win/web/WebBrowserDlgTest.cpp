@@ -7,7 +7,7 @@
 #include "Afx.h"
 #include "BrowserSwap.h"
 #include "CBstr.h"
-#include "FakeBrowser.h"
+#include "FakeObject.h"
 #include "GdiCapacity.h"
 #include "PlatformApp.h"
 #include "SkinFiles.h"
@@ -133,15 +133,15 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
     EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
 
     // the engine here keeps no history: a browser that notes the calls it gets
-    std::unique_ptr<FakeBrowser, void (*)(FakeBrowser*)> fake(FakeBrowser_Create(),
-                                                              &FakeBrowser_Release);
+    std::unique_ptr<FakeObject, void (*)(FakeObject*)> fake(FakeBrowser_Create(),
+                                                            &FakeObject_Release);
     {
         BrowserSwap swap(dlg.m_wndHtml, FakeBrowser_Interface(fake.get()));
         for (int nID : {IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP, IDC_WEB_REFRESH}) {
             Click(dlg, nID);
         }
     }
-    EXPECT_STREQ(FakeBrowser_Calls(fake.get()), "BFSR");
+    EXPECT_STREQ(FakeObject_Calls(fake.get()), "BFSR");
 }
 
 TEST_F(WebPage, WithoutABrowserThePageKeepsItsToolbarAndNothingBreaks) {

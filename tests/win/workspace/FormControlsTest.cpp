@@ -13,7 +13,7 @@
 #include "AnyTabPage.h"
 #include "BrowserSwap.h"
 #include "ButtonColour.h"
-#include "FakeBrowser.h"
+#include "FakeObject.h"
 #include "ScreenPicture.h"
 #include "TestSupport.h"
 #include "WebBrowserDlg.h"
@@ -142,8 +142,8 @@ TEST_F(FormControls, BackAndForwardShowTheirArrowsAboveGreenCaptionsOnALighterFa
 
 TEST_F(FormControls, BrowserCommandsReachOnlyTheSelectedWebPage) {
     // the forum page and a second web page, each with a browser that notes its calls
-    std::unique_ptr<FakeBrowser, void (*)(FakeBrowser*)> fakes[2] = {
-        {FakeBrowser_Create(), &FakeBrowser_Release}, {FakeBrowser_Create(), &FakeBrowser_Release}};
+    std::unique_ptr<FakeObject, void (*)(FakeObject*)> fakes[2] = {
+        {FakeBrowser_Create(), &FakeObject_Release}, {FakeBrowser_Create(), &FakeObject_Release}};
     (new CWebBrowserPage)->Create(m_pView, &m_pView->m_wndTabs);  // the strip owns it
     BrowserSwap forum(WebPage(0)->m_wndHtml, FakeBrowser_Interface(fakes[0].get()));
     BrowserSwap second(WebPage(3)->m_wndHtml, FakeBrowser_Interface(fakes[1].get()));
@@ -156,8 +156,8 @@ TEST_F(FormControls, BrowserCommandsReachOnlyTheSelectedWebPage) {
         m_pView->m_wndTabs.SelectPage(nTab);
         for (int nID : {IDC_WS_BACK, IDC_WS_FORWARD, IDC_WS_STOP, IDC_WS_REFRESH}) Command(nID);
     }
-    EXPECT_STREQ(FakeBrowser_Calls(fakes[0].get()), "RB");
-    EXPECT_STREQ(FakeBrowser_Calls(fakes[1].get()), "BFSR");
+    EXPECT_STREQ(FakeObject_Calls(fakes[0].get()), "RB");
+    EXPECT_STREQ(FakeObject_Calls(fakes[1].get()), "BFSR");
 }
 
 TEST_F(FormControls, PasteAndTheOtherCommandsAreTakenAndChangeNothing) {
