@@ -3,6 +3,7 @@
 HWND g_hLauncherWnd = nullptr;
 HWND g_hGameWnd = nullptr;
 CString g_strGameWndClass;
+int g_bGamePageShown = 1;
 
 namespace {
 

@@ -13,6 +13,9 @@ extern HWND g_hLauncherWnd;
 extern HWND g_hGameWnd;
 // the class of the game's window; nothing can be sent while it is empty
 extern CString g_strGameWndClass;
+// 1 at start, afterwards whether the game page was last shown (1) or hidden (0):
+// the game hears of the launcher's activation only while it shows
+extern int g_bGamePageShown;
 
 // Sends the record to the game's window, looking the window up by class first if
 // it is not known yet. bWait: wait for the game's answer, which must be -2; else

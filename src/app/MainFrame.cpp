@@ -1,8 +1,7 @@
 #include "MainFrame.h"
 
-#include "CliengDlg.h"
 #include "GameLink.h"
-#include "Workspace.h"
+#include "IWorkspace.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame)
@@ -70,20 +69,16 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
 
 BOOL CMainFrame::OnCopyData(CWnd*, COPYDATASTRUCT* pCopyDataStruct) {
     if (pCopyDataStruct && IsGameReadyData(pCopyDataStruct->lpData, pCopyDataStruct->cbData)) {
-        if (g_pCliengDlg) g_pCliengDlg->m_bGameReady = TRUE;
-        if (g_pWorkspace) {
-            g_pWorkspace->m_wndTabs.EnableWindow(TRUE);
-            ::InvalidateRect(g_pWorkspace->m_wndTabs, nullptr, TRUE);
-            ::SetTimer(g_pWorkspace->m_hWnd, kKeepAliveTimer, 5000, nullptr);
-        }
+        if (IWorkspace* pWorkspace = IWorkspace::Get()) pWorkspace->OnGameReady();
     }
     return kRecordTaken;
 }
 
 void CMainFrame::OnSizing(UINT fwSide, LPRECT pRect) {
     CFrameWnd::OnSizing(fwSide, pRect);
-    if (!g_pWorkspace) return;
-    SIZE size = CalcFixedWindowSize(g_pWorkspace->m_nHeadHeight);
+    IWorkspace* pWorkspace = IWorkspace::Get();
+    if (!pWorkspace) return;
+    SIZE size = CalcFixedWindowSize(pWorkspace->GetHeadHeight());
     pRect->right = pRect->left + size.cx;
     pRect->bottom = pRect->top + size.cy;
 }
@@ -93,11 +88,12 @@ void CMainFrame::OnSizing(UINT fwSide, LPRECT pRect) {
 // restored, shows no client area to measure its frame by: it is left alone.
 void CMainFrame::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
     CFrameWnd::OnWindowPosChanging(lpwndpos);
-    if (!g_pWorkspace || (lpwndpos->flags & SWP_NOSIZE) || ::IsIconic(m_hWnd)) return;
+    IWorkspace* pWorkspace = IWorkspace::Get();
+    if (!pWorkspace || (lpwndpos->flags & SWP_NOSIZE) || ::IsIconic(m_hWnd)) return;
     CRect rcClient;
     GetClientRect(&rcClient);
     if (rcClient.Width() <= 0 || rcClient.Height() <= 0) return;
-    SIZE size = CalcFixedWindowSize(g_pWorkspace->m_nHeadHeight);
+    SIZE size = CalcFixedWindowSize(pWorkspace->GetHeadHeight());
     lpwndpos->cx = size.cx;
     lpwndpos->cy = size.cy;
 }

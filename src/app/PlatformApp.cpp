@@ -2,27 +2,21 @@
 
 #include <commctrl.h>
 
-// GDI+'s headers expect min and max, which NOMINMAX hides
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "AboutDlg.h"
 #include "Afx.h"
 #include "BrowserEmulation.h"
 #include "CCommandLineInfo.h"
 #include "CSingleDocTemplate.h"
 #include "CWnd.h"
+#include "GdiPlus.h"
+#include "IWorkspace.h"
+#include "LauncherText.h"
 #include "MainFrame.h"
 #include "NullDoc.h"
-#include "Workspace.h"
+#include "WorkingPath.h"
 #include "afxres.h"
 #include "resource.h"
 
-char g_szWorkingDirectory[kMaxPathBytes];
 ULONG_PTR g_gdiplusToken = 0;
 
 namespace {
@@ -67,7 +61,7 @@ BOOL CPlatformApp::InitInstance() {
     Gdiplus::GdiplusStartup(&g_gdiplusToken, &gdiplusInput, nullptr);
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNullDoc),
-                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CWorkspace)));
+                                          RUNTIME_CLASS(CMainFrame), m_pViewClass));
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     if (!ProcessShellCommand(cmdInfo)) return FALSE;
@@ -77,7 +71,8 @@ BOOL CPlatformApp::InitInstance() {
     m_pMainWnd->SetWindowText(title);
     // sized and centred before it is shown, so that it never appears anywhere else
     auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
-    SIZE size = pFrame->CalcFixedWindowSize(g_pWorkspace ? g_pWorkspace->m_nHeadHeight : 0);
+    IWorkspace* pWorkspace = IWorkspace::Get();
+    SIZE size = pFrame->CalcFixedWindowSize(pWorkspace ? pWorkspace->GetHeadHeight() : 0);
     pFrame->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
     pFrame->CenterWindow();
     pFrame->ShowWindow(SW_SHOW);
@@ -86,7 +81,8 @@ BOOL CPlatformApp::InitInstance() {
 
 BOOL CPlatformApp::OnIdle(LONG lCount) {
     CWinApp::OnIdle(lCount);
-    return g_pWorkspace && g_pWorkspace->DoDeferredWork();
+    IWorkspace* pWorkspace = IWorkspace::Get();
+    return pWorkspace && pWorkspace->DoDeferredWork();
 }
 
 int CPlatformApp::ExitInstance() {
@@ -97,10 +93,6 @@ int CPlatformApp::ExitInstance() {
 void CPlatformApp::OnAppAbout() {
     CAboutDlg dlg;
     dlg.DoModal();
-}
-
-CString GetWorkingPath(CString name) {
-    return JoinWorkingPath(g_szWorkingDirectory, name);
 }
 
 CString GetProductVersionText() {

@@ -6,10 +6,15 @@
 
 #include "CString.h"
 #include "CWinApp.h"
-#include "LauncherText.h"
+
+struct CRuntimeClass;
 
 class CPlatformApp : public CWinApp {
 public:
+    // pViewClass: the main window's view, the workspace, which only the executable
+    // linking every layer names
+    explicit CPlatformApp(const CRuntimeClass* pViewClass = nullptr) : m_pViewClass(pViewClass) {}
+
     BOOL InitInstance() override;
     int ExitInstance() override;
     // the workspace's deferred start-up work, one piece a turn
@@ -19,14 +24,13 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
+
+private:
+    const CRuntimeClass* m_pViewClass;
 };
 
-// the process's current directory at start-up, without a trailing backslash
-extern char g_szWorkingDirectory[kMaxPathBytes];
 // GDI+'s token while it runs, 0 before
 extern ULONG_PTR g_gdiplusToken;
 
-// g_szWorkingDirectory + "\" + name, or empty text when that is too long for a path.
-CString GetWorkingPath(CString name);
 // The product version of the launcher's own file, "a.b.c.d"; "0" without one.
 CString GetProductVersionText();

@@ -1,13 +1,6 @@
 #include "Skin.h"
 
-// GDI+'s headers expect min and max, which NOMINMAX hides
 #include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include <new>
 #include <vector>
 
@@ -18,6 +11,7 @@ using std::min;
 #include "CClientDC.h"
 #include "CFile.h"
 #include "CPalette.h"
+#include "GdiPlus.h"
 
 namespace {
 

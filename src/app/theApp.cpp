@@ -1,4 +1,6 @@
-// The one application object of the launcher.
+// The one application object of the launcher. The executable links every layer,
+// so this is where the workspace is named.
 #include "PlatformApp.h"
+#include "Workspace.h"
 
-CPlatformApp theApp;
+CPlatformApp theApp(RUNTIME_CLASS(CWorkspace));

@@ -75,7 +75,7 @@ void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {
     pDC->GetTextMetrics(&tm);
     const int L = tm.tmHeight + tm.tmExternalLeading;
     const int W = pDC->GetTextExtent(AfxAnsiFromUtf8("顶点位置  ")).cx;
-    const TrackRect box = PositionBoxRect({p.x, p.y}, W, L, ::GetSystemMetrics(SM_CXSCREEN));
+    const PixelRect box = PositionBoxRect({p.x, p.y}, W, L, ::GetSystemMetrics(SM_CXSCREEN));
 
     HGDIOBJ hOldBrush = pDC->SelectStockObject(NULL_BRUSH);
     CPen* pOldPen = pDC->SelectObject(&pen);

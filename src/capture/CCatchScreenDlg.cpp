@@ -25,16 +25,13 @@ namespace {
 
 const unsigned kTrackerStyle = StyleSolidLine | StyleResizeOutside | StyleCentredHandles;
 const COLORREF kSelectionColour = RGB(10, 100, 130);
-const TrackRect kNoSelection = {-1, -1, -1, -1};
+const PixelRect kNoSelection = {-1, -1, -1, -1};
 const int kAnchorOffset = 4;  // the first selection's fixed corner, off the press point
-
-RECT ToRect(const TrackRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 }  // namespace
 
-CCatchScreenDlg::CCatchScreenDlg(CWnd* pParent) : CDialog(IDD_CATCHSCREEN, pParent) {
+CCatchScreenDlg::CCatchScreenDlg(CWnd* pParent)
+    : CDialog(IDD_CATCHSCREEN, pParent), m_rectTracker(*this) {
     m_rectTracker.m_nStyle = kTrackerStyle;
     m_rectTracker.m_rect = {-1, -2, -3, -4};
     m_rectTracker.SetRectColour(kSelectionColour);
@@ -56,9 +53,9 @@ void CCatchScreenDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_CAPTURE_INFO, m_editInfo);
 }
 
-HBITMAP CCatchScreenDlg::CopyScreenRect(const TrackRect& rect, BOOL bToClipboard) {
+HBITMAP CCatchScreenDlg::CopyScreenRect(const PixelRect& rect, BOOL bToClipboard) {
     // nothing to copy: also for a selection that lies wholly off the screen
-    const TrackRect r = ClampToScreen(rect, m_nScreenWidth, m_nScreenHeight);
+    const PixelRect r = ClampToScreen(rect, m_nScreenWidth, m_nScreenHeight);
     if (IsEmptyArea(rect.Normalized()) || IsEmptyArea(r)) return nullptr;
     CClientDC dcDisplay(nullptr);  // the screen's
     CDC dcMem;
@@ -145,7 +142,7 @@ void CCatchScreenDlg::OnPaint() {
         return;
     }
     if (m_bShowInfo && m_bHaveSelection) {
-        CCapScreenEdit::DrawInfoBox(&dc, ToRect(m_rectTracker.GetTrueRect()));
+        CCapScreenEdit::DrawInfoBox(&dc, ToRECT(m_rectTracker.GetTrueRect()));
     }
     if (m_bHaveSelection) m_rectTracker.Draw(&dc);
 }

@@ -14,6 +14,18 @@
 
 class CCatchScreenDlg : public CDialog {
 public:
+    // The selection's tracker: its drag feedback is the overlay repainted.
+    class CSelectionTracker : public CMyTracker {
+    public:
+        explicit CSelectionTracker(CCatchScreenDlg& overlay) : m_overlay(overlay) {}
+        void ShowDragFeedback(const PixelRect&, CWnd*, CDC*, CWnd*) override {
+            m_overlay.InvalidateOverlay();
+        }
+
+    private:
+        CCatchScreenDlg& m_overlay;
+    };
+
     explicit CCatchScreenDlg(CWnd* pParent = nullptr);
     ~CCatchScreenDlg() override;
 
@@ -21,7 +33,7 @@ public:
     // on the clipboard (which then owns it); otherwise of the live screen, owned by
     // the caller. Null when the rectangle holds no pixel of the screen, or when the
     // clipboard could not take the bitmap (which is then freed).
-    HBITMAP CopyScreenRect(const TrackRect& rect, BOOL bToClipboard);
+    HBITMAP CopyScreenRect(const PixelRect& rect, BOOL bToClipboard);
     // rebuilds the information box's text: the colour and the help of the moment
     void UpdateHelpText();
     // repaints the whole overlay but the information box, which would flicker
@@ -48,7 +60,7 @@ public:
     BOOL m_bDragging = FALSE;                  // the first selection is being drawn
     BOOL m_bHaveSelection = FALSE;             // a selection exists
     CPoint m_ptStart;                          // where the first selection began
-    CMyTracker m_rectTracker;                  // its rectangle is the selection
+    CSelectionTracker m_rectTracker;           // its rectangle is the selection
     HCURSOR m_hCursor = nullptr;               // the overlay's own pointer
     std::unique_ptr<CBitmap> m_pScreenBitmap;  // the frozen picture
     CRgn m_rgnUpdate;

@@ -1,6 +1,5 @@
 #include "CMyTracker.h"
 
-#include "CCatchScreenDlg.h"
 #include "CClientDC.h"
 #include "CDC.h"
 #include "CModalLoop.h"
@@ -10,14 +9,10 @@
 
 namespace {
 
-RECT ToRect(const TrackRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 // the inverse of the pattern: where the hatch brush has a line, the screen shows through
 const DWORD kPatternInverse = 0x000F0001;
 
-void FillHatchedBorder(CDC* pDC, const TrackRect& inner, const TrackRect& outer) {
+void FillHatchedBorder(CDC* pDC, const PixelRect& inner, const PixelRect& outer) {
     pDC->PatBlt(outer.left, outer.top, outer.Width(), inner.top - outer.top, kPatternInverse);
     pDC->PatBlt(outer.left, inner.bottom, outer.Width(), outer.bottom - inner.bottom,
                 kPatternInverse);
@@ -29,11 +24,9 @@ void FillHatchedBorder(CDC* pDC, const TrackRect& inner, const TrackRect& outer)
 
 CMyTracker::CMyTracker() : TrackerGeometry(TrackerShared::Get().m_nHandleSize) {}
 
-void CMyTracker::ShowDragFeedback(const TrackRect&, CWnd*, CDC*, CWnd* pWnd) {
-    if (auto* pOverlay = dynamic_cast<CCatchScreenDlg*>(pWnd)) pOverlay->InvalidateOverlay();
-}
+void CMyTracker::ShowDragFeedback(const PixelRect&, CWnd*, CDC*, CWnd*) {}
 
-void CMyTracker::OnChangedRect(const TrackRect&) {}
+void CMyTracker::OnChangedRect(const PixelRect&) {}
 
 void CMyTracker::SetRectColour(COLORREF crColour) {
     m_crColour = crColour;
@@ -56,7 +49,7 @@ void CMyTracker::Draw(CDC* pDC) const {
     ::SetMapMode(*pDC, MM_TEXT);
     ::SetViewportOrgEx(*pDC, 0, 0, nullptr);
     ::SetWindowOrgEx(*pDC, 0, 0, nullptr);
-    const TrackRect r = m_rect.Normalized();
+    const PixelRect r = m_rect.Normalized();
     HGDIOBJ hOldPen = ::GetCurrentObject(*pDC, OBJ_PEN);
     HGDIOBJ hOldBrush = ::GetCurrentObject(*pDC, OBJ_BRUSH);
 
@@ -65,7 +58,7 @@ void CMyTracker::Draw(CDC* pDC) const {
         pDC->SelectObject(pen.m_hObject);
         pDC->SelectStockObject(NULL_BRUSH);
         int nOldRop = pDC->SetROP2(R2_COPYPEN);
-        RECT frame = ToRect(r.Inflated(1));
+        RECT frame = ToRECT(r.Inflated(1));
         pDC->Rectangle(&frame);
         pDC->SetROP2(nOldRop);
     }
@@ -88,7 +81,7 @@ void CMyTracker::Draw(CDC* pDC) const {
     if (m_nStyle & (StyleResizeInside | StyleResizeOutside)) {
         const unsigned mask = GetHandleMask();
         for (int i = HitTopLeft; i <= HitLeft; i++) {
-            RECT handle = ToRect(GetHandleRect(i));
+            RECT handle = ToRECT(GetHandleRect(i));
             if (mask & (1u << i)) pDC->FillSolidRect(&handle, m_crColour);
         }
     }
@@ -105,7 +98,7 @@ BOOL CMyTracker::SetCursorFor(CWnd* pWnd, UINT nHitTest) const {
     int nHandle = HitTestHandles({pt.x, pt.y});
     if (nHandle == HitNothing) return FALSE;
     nHandle = MirrorHandle(nHandle);
-    if (nHandle == HitMiddle && !m_rect.Contains({pt.x, pt.y}) && (m_nStyle & StyleHatchedBorder)) {
+    if (nHandle == HitMiddle && !m_rect.Contains(pt.x, pt.y) && (m_nStyle & StyleHatchedBorder)) {
         nHandle = 9;
     }
     ::SetCursor(TrackerShared::Get().m_hCursors[nHandle]);
@@ -115,7 +108,7 @@ BOOL CMyTracker::SetCursorFor(CWnd* pWnd, UINT nHitTest) const {
 // One mouse message of the drag: the rectangle follows the pointer, the owner is asked
 // to show the change. True on the button-up, which ends the drag.
 bool CMyTracker::TrackMouse(const Drag& drag, const MSG& msg, bool& bMoved, CWnd* pWnd, CDC* pDC) {
-    const TrackRect rectOld = m_rect;
+    const PixelRect rectOld = m_rect;
     DragTo(drag, {static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))});
     const bool bUp = msg.message == WM_LBUTTONUP;
     m_bFinalErase = bUp;
@@ -138,7 +131,7 @@ bool CMyTracker::TrackMouse(const Drag& drag, const MSG& msg, bool& bMoved, CWnd
 BOOL CMyTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point) {
     if (::GetCapture() || !pWnd) return FALSE;
     const HWND hWnd = pWnd->m_hWnd;
-    const TrackRect rectSaved = m_rect;
+    const PixelRect rectSaved = m_rect;
     const Drag drag = BeginDrag(nHandle, {point.x, point.y});
     ::SetCapture(hWnd);
     ::UpdateWindow(hWnd);

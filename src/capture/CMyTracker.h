@@ -19,9 +19,10 @@ public:
     bool m_bErase = false;       // the feedback call is for the rectangle being left
     bool m_bFinalErase = false;  // ... for the last time
 
-    // Asks for the rectangle to be shown; the owner draws it in its own painting.
-    virtual void ShowDragFeedback(const TrackRect& rect, CWnd* pClipWnd, CDC* pDC, CWnd* pWnd);
-    virtual void OnChangedRect(const TrackRect& rectOld);
+    // Asks for the rectangle to be shown: nothing here; an owner that draws it in
+    // its own painting repaints.
+    virtual void ShowDragFeedback(const PixelRect& rect, CWnd* pClipWnd, CDC* pDC, CWnd* pWnd);
+    virtual void OnChangedRect(const PixelRect& rectOld);
 
     // The colour of the frame (of every tracker: the pens are shared) and the handles.
     void SetRectColour(COLORREF crColour);

@@ -1,7 +1,7 @@
 #include "CaptureLayout.h"
 
-TrackRect ClampToScreen(const TrackRect& selection, int32_t nScreenWidth, int32_t nScreenHeight) {
-    TrackRect r = selection.Normalized();
+PixelRect ClampToScreen(const PixelRect& selection, int32_t nScreenWidth, int32_t nScreenHeight) {
+    PixelRect r = selection.Normalized();
     if (r.left < 0) r.left = 0;
     if (r.top < 0) r.top = 0;
     if (r.right > nScreenWidth) r.right = nScreenWidth;
@@ -9,13 +9,13 @@ TrackRect ClampToScreen(const TrackRect& selection, int32_t nScreenWidth, int32_
     return r;
 }
 
-bool IsEmptyArea(const TrackRect& rect) {
+bool IsEmptyArea(const PixelRect& rect) {
     return rect.Width() <= 0 || rect.Height() <= 0;
 }
 
-TrackRect PositionBoxRect(TrackPoint pointer, int32_t nLabelWidth, int32_t nLineHeight,
+PixelRect PositionBoxRect(TrackPoint pointer, int32_t nLabelWidth, int32_t nLineHeight,
                           int32_t nScreenWidth) {
-    TrackRect box;
+    PixelRect box;
     if (pointer.x + nLabelWidth >= nScreenWidth) {
         box.left = pointer.x - nLabelWidth - 3;
         box.right = pointer.x - 3;

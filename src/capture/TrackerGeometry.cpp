@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 namespace {
 
@@ -57,7 +56,7 @@ bool IsHandle(int nHandle) {
 }
 
 // One axis of the minimum-size rule: extent is the signed width or height.
-void EnforceMinimum(TrackRect& rect, Side target, int32_t extent, int32_t minimum, bool invert) {
+void EnforceMinimum(PixelRect& rect, Side target, int32_t extent, int32_t minimum, bool invert) {
     if (target == Side::SideNone) return;
     int32_t a = invert ? std::abs(extent) : extent;
     if (a >= minimum) return;
@@ -69,14 +68,7 @@ void EnforceMinimum(TrackRect& rect, Side target, int32_t extent, int32_t minimu
 
 }  // namespace
 
-TrackRect TrackRect::Normalized() const {
-    TrackRect r = *this;
-    if (r.right < r.left) std::swap(r.left, r.right);
-    if (r.bottom < r.top) std::swap(r.top, r.bottom);
-    return r;
-}
-
-int32_t& TrackerGeometry::Coordinate(TrackRect& rect, Side side) {
+int32_t& TrackerGeometry::Coordinate(PixelRect& rect, Side side) {
     switch (side) {
         case SideLeft:
             return rect.left;
@@ -99,7 +91,7 @@ TrackerGeometry::Side TrackerGeometry::YTarget(int nHandle) {
     return kHandles[nHandle].yFrom;
 }
 
-void TrackerGeometry::AdjustRect(int nHandle, TrackRect& rect) const {
+void TrackerGeometry::AdjustRect(int nHandle, PixelRect& rect) const {
     if (nHandle == HitMiddle) return;
     EnforceMinimum(rect, XTarget(nHandle), rect.Width(), m_sizeMin.cx, m_bAllowInvert);
     EnforceMinimum(rect, YTarget(nHandle), rect.Height(), m_sizeMin.cy, m_bAllowInvert);
@@ -112,15 +104,15 @@ unsigned TrackerGeometry::GetHandleMask() const {
     return mask;
 }
 
-int32_t TrackerGeometry::GetHandleSize(const TrackRect* pRect) const {
+int32_t TrackerGeometry::GetHandleSize(const PixelRect* pRect) const {
     int32_t size = m_nHandleSize;
     if (m_nStyle & StyleResizeOutside) return size;
-    const TrackRect& rect = pRect ? *pRect : m_rect;
+    const PixelRect& rect = pRect ? *pRect : m_rect;
     int32_t m = std::min(std::abs(rect.Width()), std::abs(rect.Height()));
     return 2 * size > m ? m / 2 : size;
 }
 
-TrackRect TrackerGeometry::GetTrueRect() const {
+PixelRect TrackerGeometry::GetTrueRect() const {
     int32_t n = 0;
     if (m_nStyle & (StyleResizeOutside | StyleHatchedBorder)) n = GetHandleSize() - 1;
     if (m_nStyle & (StyleSolidLine | StyleDottedLine)) n += 1;
@@ -134,8 +126,8 @@ int TrackerGeometry::MirrorHandle(int nHandle) const {
     return nHandle;
 }
 
-TrackRect TrackerGeometry::GetHandleRect(int nHandle) const {
-    TrackRect r = m_rect.Normalized();
+PixelRect TrackerGeometry::GetHandleRect(int nHandle) const {
+    PixelRect r = m_rect.Normalized();
     if (m_nStyle & (StyleSolidLine | StyleDottedLine)) r = r.Inflated(1);
     const HandleInfo& h = kHandles[MirrorHandle(nHandle)];
     int32_t s = GetHandleSize();
@@ -149,16 +141,16 @@ TrackRect TrackerGeometry::GetHandleRect(int nHandle) const {
 
 int TrackerGeometry::HitTestHandles(TrackPoint point) const {
     unsigned mask = GetHandleMask();
-    if (!GetTrueRect().Contains(point)) return HitNothing;
+    if (!GetTrueRect().Contains(point.x, point.y)) return HitNothing;
     for (int i = HitTopLeft; i <= HitLeft; i++) {
-        if ((mask & (1u << i)) && GetHandleRect(i).Contains(point)) return i;
+        if ((mask & (1u << i)) && GetHandleRect(i).Contains(point.x, point.y)) return i;
     }
     if (m_nStyle & StyleHatchedBorder) return HitMiddle;
-    return m_rect.Normalized().Inflated(1).Contains(point) ? HitMiddle : HitNothing;
+    return m_rect.Normalized().Inflated(1).Contains(point.x, point.y) ? HitMiddle : HitNothing;
 }
 
 int TrackerGeometry::HitTest(TrackPoint point) const {
-    if (!GetTrueRect().Contains(point)) return HitNothing;
+    if (!GetTrueRect().Contains(point.x, point.y)) return HitNothing;
     if (m_nStyle & (StyleResizeInside | StyleResizeOutside)) return HitTestHandles(point);
     return HitMiddle;
 }
@@ -170,7 +162,7 @@ TrackerGeometry::Drag TrackerGeometry::BeginDrag(int nHandle, TrackPoint press) 
     int nTargets = nHandle == HitMiddle ? HitTopLeft : nHandle;
     drag.xTarget = XTarget(nTargets);
     drag.yTarget = YTarget(nTargets);
-    TrackRect r = m_rect;
+    PixelRect r = m_rect;
     int32_t xRef =
         drag.xTarget != SideNone ? Coordinate(r, drag.xTarget) : r.left + std::abs(r.Width()) / 2;
     int32_t yRef =

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "PixelRect.h"
+
 struct TrackPoint {
     int32_t x = 0;
     int32_t y = 0;
@@ -13,27 +15,6 @@ struct TrackPoint {
 struct TrackSize {
     int32_t cx = 0;
     int32_t cy = 0;
-};
-
-// Left, top, right, bottom; may be inverted (right < left or bottom < top).
-struct TrackRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-
-    int32_t Width() const { return right - left; }
-    int32_t Height() const { return bottom - top; }
-    TrackRect Normalized() const;
-    TrackRect Inflated(int32_t n) const { return {left - n, top - n, right + n, bottom + n}; }
-    // left <= x < right and top <= y < bottom
-    bool Contains(TrackPoint p) const {
-        return left <= p.x && p.x < right && top <= p.y && p.y < bottom;
-    }
-    friend bool operator==(const TrackRect& a, const TrackRect& b) {
-        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-    }
-    friend bool operator!=(const TrackRect& a, const TrackRect& b) { return !(a == b); }
 };
 
 enum TrackerStyle : unsigned {
@@ -78,23 +59,23 @@ public:
     virtual ~TrackerGeometry() = default;
 
     unsigned m_nStyle = 0;
-    TrackRect m_rect;
+    PixelRect m_rect;
     TrackSize m_sizeMin;
     int32_t m_nHandleSize;
     bool m_bAllowInvert = false;
 
     // Enforces the minimum size on the sides the handle changes.
-    virtual void AdjustRect(int nHandle, TrackRect& rect) const;
+    virtual void AdjustRect(int nHandle, PixelRect& rect) const;
     // bit i set: handle i exists
     virtual unsigned GetHandleMask() const;
     // the handle size for a rectangle (null: m_rect)
-    virtual int32_t GetHandleSize(const TrackRect* pRect = nullptr) const;
+    virtual int32_t GetHandleSize(const PixelRect* pRect = nullptr) const;
 
     // everything the tracker may draw, handles included
-    TrackRect GetTrueRect() const;
+    PixelRect GetTrueRect() const;
     int HitTest(TrackPoint point) const;
     int HitTestHandles(TrackPoint point) const;
-    TrackRect GetHandleRect(int nHandle) const;
+    PixelRect GetHandleRect(int nHandle) const;
     // The handle drawn where handle nHandle of a normal rectangle is: the code after
     // mirroring along each axis in which m_rect is inverted.
     int MirrorHandle(int nHandle) const;
@@ -105,5 +86,5 @@ public:
 
     static Side XTarget(int nHandle);
     static Side YTarget(int nHandle);
-    static int32_t& Coordinate(TrackRect& rect, Side side);
+    static int32_t& Coordinate(PixelRect& rect, Side side);
 };

@@ -1,4 +1,4 @@
-#include "config/CConfigSection.h"
+#include "CConfigSection.h"
 
 CTokenLine* CConfigSection::GetLine(int i) const {
     if (i < 0 || i >= GetLineCount()) return nullptr;

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "config/CStringDict.h"
-#include "config/CTokenLine.h"
-#include "framework/CString.h"
+#include "CStringDict.h"
+#include "CTokenLine.h"
+#include "CString.h"
 
 class CConfigSection {
 public:

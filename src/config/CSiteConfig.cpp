@@ -1,4 +1,4 @@
-#include "config/CSiteConfig.h"
+#include "CSiteConfig.h"
 
 #include <cstdio>
 #include <cstring>

@@ -9,10 +9,10 @@
 #include <memory>
 #include <vector>
 
-#include "config/CConfigSection.h"
-#include "config/CStringDict.h"
-#include "config/CTokenLine.h"
-#include "framework/PortableTypes.h"
+#include "CConfigSection.h"
+#include "CStringDict.h"
+#include "CTokenLine.h"
+#include "PortableTypes.h"
 
 class CSiteConfig {
 public:

@@ -1,4 +1,4 @@
-#include "config/CStringDict.h"
+#include "CStringDict.h"
 
 #include <cstring>
 

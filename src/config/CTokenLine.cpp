@@ -1,4 +1,4 @@
-#include "config/CTokenLine.h"
+#include "CTokenLine.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "framework/CString.h"
+#include "CString.h"
 
 class CTokenLine {
 public:

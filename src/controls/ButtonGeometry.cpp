@@ -10,11 +10,11 @@ int Centred(int start, int space, int size) {
 
 }  // namespace
 
-IconLayout PlaceIcon(const ButtonRect& item, int nIconWidth, int nIconHeight, int nAlign,
+IconLayout PlaceIcon(const PixelRect& item, int nIconWidth, int nIconHeight, int nAlign,
                      bool bHasCaption, bool bPressedPushButton) {
     IconLayout layout{item, item};
-    ButtonRect& icon = layout.icon;
-    ButtonRect& caption = layout.caption;
+    PixelRect& icon = layout.icon;
+    PixelRect& caption = layout.caption;
     switch (nAlign) {
         case IconAbove:
             icon.left = Centred(item.left, item.Width(), nIconWidth);

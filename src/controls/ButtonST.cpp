@@ -9,14 +9,6 @@ namespace {
 
 constexpr UINT kTypeBits = 0x1F;
 
-ButtonRect ToButtonRect(const RECT& rc) {
-    return {rc.left, rc.top, rc.right, rc.bottom};
-}
-
-RECT ToRect(const ButtonRect& rc) {
-    return {rc.left, rc.top, rc.right, rc.bottom};
-}
-
 }  // namespace
 
 const HICON CButtonST::kGreyIcon = reinterpret_cast<HICON>(static_cast<INT_PTR>(-2));
@@ -258,10 +250,10 @@ void CButtonST::OnDrawBorder(CDC* pDC, const RECT& rect) {
 void CButtonST::DrawIcon(CDC* pDC, const RECT& rcItem, RECT* pCaption, BOOL bHasCaption) {
     BOOL bInIcon = m_bCheckBox ? m_bPressed : IsHot();
     const Icon& icon = (bInIcon || !m_icons[1].hIcon) ? m_icons[0] : m_icons[1];
-    IconLayout layout = PlaceIcon(ToButtonRect(rcItem), static_cast<int>(icon.dwWidth),
-                                  static_cast<int>(icon.dwHeight), m_nAlign, bHasCaption,
-                                  m_bPressed && !m_bCheckBox);
-    *pCaption = ToRect(layout.caption);
+    IconLayout layout = PlaceIcon({rcItem.left, rcItem.top, rcItem.right, rcItem.bottom},
+                                  static_cast<int>(icon.dwWidth), static_cast<int>(icon.dwHeight),
+                                  m_nAlign, bHasCaption, m_bPressed && !m_bCheckBox);
+    *pCaption = ToRECT(layout.caption);
     ::DrawStateA(*pDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.hIcon), 0, layout.icon.left,
                  layout.icon.top, layout.icon.Width(), layout.icon.Height(),
                  DST_ICON | (m_bDisabled ? DSS_DISABLED : DSS_NORMAL));

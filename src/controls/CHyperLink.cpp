@@ -153,8 +153,8 @@ void CHyperLink::FitToText() {
     const DWORD dwStyle = GetStyle();
     const LinkAlignment align = {(dwStyle & SS_CENTER) != 0, (dwStyle & SS_RIGHT) != 0,
                                  (dwStyle & SS_CENTERIMAGE) != 0};
-    LinkRect rc = FitLinkRect({rcWnd.left, rcWnd.top, rcWnd.right, rcWnd.bottom}, rcClient.Width(),
-                              rcClient.Height(), extent.cx, extent.cy, align);
+    PixelRect rc = FitLinkRect({rcWnd.left, rcWnd.top, rcWnd.right, rcWnd.bottom}, rcClient.Width(),
+                               rcClient.Height(), extent.cx, extent.cy, align);
     SetWindowPos(nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER);
 }
 

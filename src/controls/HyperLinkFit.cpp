@@ -1,12 +1,12 @@
 #include "HyperLinkFit.h"
 
-LinkRect FitLinkRect(const LinkRect& rcWindow, int cxClient, int cyClient, int cxText, int cyText,
-                     const LinkAlignment& align) {
+PixelRect FitLinkRect(const PixelRect& rcWindow, int cxClient, int cyClient, int cxText, int cyText,
+                      const LinkAlignment& align) {
     const int cxWindow = rcWindow.right - rcWindow.left;
     const int cyWindow = rcWindow.bottom - rcWindow.top;
     const int cx = cxText + cxWindow - cxClient;
     const int cy = cyText + cyWindow - cyClient;
-    LinkRect rc = rcWindow;
+    PixelRect rc = rcWindow;
     if (align.bCenterImage) {
         const int dy = (cyWindow - cy) / 2;
         rc.top += dy;

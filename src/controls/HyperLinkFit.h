@@ -2,12 +2,7 @@
 // no <windows.h>. Rectangles are in the parent's client coordinates.
 #pragma once
 
-struct LinkRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
+#include "PixelRect.h"
 
 // How the control aligns its text (its SS_CENTER, SS_RIGHT and SS_CENTERIMAGE bits).
 struct LinkAlignment {
@@ -19,5 +14,5 @@ struct LinkAlignment {
 // The window rectangle fitted to a text of cxText x cyText pixels, the borders
 // (window size minus client size) kept. Left-aligned controls keep their left
 // edge, and all keep their top unless vertically centred.
-LinkRect FitLinkRect(const LinkRect& rcWindow, int cxClient, int cyClient, int cxText, int cyText,
-                     const LinkAlignment& align);
+PixelRect FitLinkRect(const PixelRect& rcWindow, int cxClient, int cyClient, int cxText, int cyText,
+                      const LinkAlignment& align);

@@ -1,14 +1,7 @@
 #include "ImageButton.h"
 
-// GDI+'s headers expect min and max, which NOMINMAX hides
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "ButtonGeometry.h"
+#include "GdiPlus.h"
 
 BEGIN_MESSAGE_MAP(CImageButton, CButtonST)
 ON_WM_ERASEBKGND()

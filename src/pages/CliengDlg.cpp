@@ -2,14 +2,6 @@
 
 #include <shellapi.h>
 
-// GDI+'s headers expect min and max, which NOMINMAX hides
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,10 +11,10 @@ using std::min;
 #include "CDC.h"
 #include "GameLink.h"
 #include "GameStartText.h"
+#include "GdiPlus.h"
 #include "resource.h"
 
 CCliengDlg* g_pCliengDlg = nullptr;
-int g_bGamePageShown = 1;
 
 namespace {
 

@@ -44,5 +44,3 @@ private:
 
 // the game launch page, or null while there is none
 extern CCliengDlg* g_pCliengDlg;
-// 1 at start, afterwards whether the game page was last shown (1) or hidden (0)
-extern int g_bGamePageShown;

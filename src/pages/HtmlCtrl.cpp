@@ -7,7 +7,7 @@
 #include "Afx.h"
 #include "CBstr.h"
 #include "CVariant.h"
-#include "Workspace.h"
+#include "IWorkspace.h"
 
 namespace {
 
@@ -86,7 +86,8 @@ void CHtmlCtrl::OnTitleChange(LPCSTR lpszText) {
 }
 
 void CHtmlCtrl::ReportPageTitle(CWnd* pPageWnd, const CString& strCaption) {
-    if (g_pWorkspace) g_pWorkspace->OnPageTitleChanged(pPageWnd, strCaption);
+    IWorkspace* pWorkspace = IWorkspace::Get();
+    if (pWorkspace) pWorkspace->OnPageTitleChanged(pPageWnd, strCaption);
 }
 
 // No second browser window: the page asking for one is replaced here instead.

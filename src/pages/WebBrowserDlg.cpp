@@ -5,8 +5,8 @@
 #include "CDataExchange.h"
 #include "CRect.h"
 #include "InitialUpdate.h"
-#include "PlatformApp.h"
 #include "Skin.h"
+#include "WorkingPath.h"
 
 namespace {
 

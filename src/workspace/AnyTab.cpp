@@ -2,18 +2,13 @@
 
 #include <commctrl.h>
 
-// GDI+'s headers expect min and max, which NOMINMAX hides
 #include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
 
 #include "Afx.h"
 #include "AnyTabPage.h"
 #include "CDC.h"
 #include "CPaintDC.h"
+#include "GdiPlus.h"
 #include "TabCaption.h"
 #include "TabGeometry.h"
 
@@ -45,8 +40,8 @@ int CAnyTab::GetTabLeft(int index) {
 RECT* CAnyTab::GetTabRect(RECT* pRect, int index) {
     CRect rcClient;
     GetClientRect(&rcClient);
-    const TabBox face = AnyTabFace(index, s_nTabWidth, rcClient.Height(), index == m_nSelected);
-    *pRect = {face.left, face.top, face.right, face.bottom};
+    const PixelRect face = AnyTabFace(index, s_nTabWidth, rcClient.Height(), index == m_nSelected);
+    *pRect = ToRECT(face);
     return pRect;
 }
 
@@ -114,7 +109,7 @@ void CAnyTab::RecalcLayout() {
 }
 
 int CAnyTab::HitTestTab(CPoint point) {
-    std::vector<TabBox> faces;
+    std::vector<PixelRect> faces;
     for (int i = 0; i < GetPageCount(); i++) {
         RECT rc;
         GetTabRect(&rc, i);

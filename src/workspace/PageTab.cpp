@@ -1,8 +1,8 @@
 #include "PageTab.h"
 
 #include "AnyTabPage.h"
-#include "PlatformApp.h"
 #include "TabGeometry.h"
+#include "WorkingPath.h"
 
 CPageTab::CPageTab() {
     // a face that fails to load is left empty: that part of the strip is not drawn
@@ -14,8 +14,8 @@ CPageTab::CPageTab() {
 RECT* CPageTab::GetTabRect(RECT* pRect, int index) {
     CRect rcClient;
     GetClientRect(&rcClient);
-    const TabBox face = PageTabFace(index, s_nTabWidth, rcClient.Width(), GetPageCount());
-    *pRect = {face.left, face.top, face.right, face.bottom};
+    const PixelRect face = PageTabFace(index, s_nTabWidth, rcClient.Width(), GetPageCount());
+    *pRect = ToRECT(face);
     return pRect;
 }
 

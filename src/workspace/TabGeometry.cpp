@@ -8,13 +8,13 @@ int CalcTabWidth(int clientWidth, int count) {
     return width < kTabMaxWidth ? width : kTabMaxWidth;
 }
 
-TabBox AnyTabFace(int index, int tabWidth, int clientHeight, bool selected) {
+PixelRect AnyTabFace(int index, int tabWidth, int clientHeight, bool selected) {
     const int slotLeft = index * tabWidth;
     return {slotLeft + 1, 0, slotLeft + tabWidth, selected ? clientHeight + 1 : clientHeight};
 }
 
-TabBox PageTabFace(int index, int tabWidth, int clientWidth, int count) {
-    TabBox face = AnyTabFace(index, tabWidth, 0, false);
+PixelRect PageTabFace(int index, int tabWidth, int clientWidth, int count) {
+    PixelRect face = AnyTabFace(index, tabWidth, 0, false);
     face.top = 0;
     face.bottom = kPageTabHeight;
     // C++ division truncates toward zero, so a row wider than the client is
@@ -25,7 +25,7 @@ TabBox PageTabFace(int index, int tabWidth, int clientWidth, int count) {
     return face;
 }
 
-int HitTestFaces(const TabBox* faces, int count, int clientHeight, int x, int y) {
+int HitTestFaces(const PixelRect* faces, int count, int clientHeight, int x, int y) {
     if (y < 0 || y >= clientHeight) return -1;
     for (int i = 0; i < count; i++) {
         if (faces[i].Contains(x, y)) return i;

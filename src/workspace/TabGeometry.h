@@ -2,11 +2,7 @@
 // rectangle of a tab and the tab under a point. Portable: no <windows.h>.
 #pragma once
 
-// A rectangle in client pixels; right and bottom are outside it, as in RECT.
-struct TabBox {
-    int left, top, right, bottom;
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-};
+#include "PixelRect.h"
 
 // What the strip keeps free at its right edge, and the widest a tab gets.
 constexpr int kTabReserveRight = 120;
@@ -20,11 +16,11 @@ int CalcTabWidth(int clientWidth, int count);
 
 // The generic strip's face of a tab: its slot less one pixel at the left, the full
 // client height, one pixel lower for the selected tab.
-TabBox AnyTabFace(int index, int tabWidth, int clientHeight, bool selected);
+PixelRect AnyTabFace(int index, int tabWidth, int clientHeight, bool selected);
 
 // The workspace strip's face of a tab: 40 pixels high, the whole row centred.
-TabBox PageTabFace(int index, int tabWidth, int clientWidth, int count);
+PixelRect PageTabFace(int index, int tabWidth, int clientWidth, int count);
 
 // The first of count faces that holds the point, or -1; also -1 for a point
 // above or below the client area.
-int HitTestFaces(const TabBox* faces, int count, int clientHeight, int x, int y);
+int HitTestFaces(const PixelRect* faces, int count, int clientHeight, int x, int y);

@@ -5,8 +5,9 @@
 #include "Afx.h"
 #include "CCatchScreenDlg.h"
 #include "CDataExchange.h"
-#include "config/CSiteConfig.h"
+#include "CSiteConfig.h"
 #include "CWinApp.h"
+#include "CliengDlg.h"
 #include "CliengPage.h"
 #include "ForumAddress.h"
 #include "GameLink.h"
@@ -22,6 +23,8 @@ namespace {
 // the game's product name, as the forum knows it
 const char kProductName[] = "Orbavel";
 const UINT kPageGeometryPeriodMs = 1000;
+// how often the game hears that the launcher is alive, once it is ready
+const UINT kKeepAlivePeriodMs = 5000;
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CWorkspace)
@@ -222,6 +225,13 @@ int CWorkspace::SendPageGeometry() {
         static_cast<uint32_t>(rcPage.Width()), static_cast<uint32_t>(rcPage.Height()));
     SendToGame(&record, FALSE);
     return 1;
+}
+
+void CWorkspace::OnGameReady() {
+    if (g_pCliengDlg) g_pCliengDlg->m_bGameReady = TRUE;
+    m_wndTabs.EnableWindow(TRUE);
+    m_wndTabs.Invalidate();
+    SetTimer(kKeepAliveTimer, kKeepAlivePeriodMs);
 }
 
 BOOL CWorkspace::OnPageTitleChanged(CWnd* pWnd, CString) {

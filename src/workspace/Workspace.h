@@ -12,9 +12,10 @@
 #include "CFormView.h"
 #include "CHyperLink.h"
 #include "CStatic.h"
+#include "IWorkspace.h"
 #include "PageTab.h"
 
-class CWorkspace : public CFormView {
+class CWorkspace : public CFormView, public IWorkspace {
     DECLARE_DYNCREATE(CWorkspace)
 
 public:
@@ -27,12 +28,13 @@ public:
     // keeps the strip disabled on the game's tab until the game is ready.
     void OnInitialUpdate() override;
 
-    // A web page's title changed: repaints the strip if pWnd is one of its pages.
-    BOOL OnPageTitleChanged(CWnd* pWnd, CString strTitle);
+    int GetHeadHeight() const override { return m_nHeadHeight; }
+    void OnGameReady() override;
+    BOOL OnPageTitleChanged(CWnd* pWnd, CString strTitle) override;
     // Once the view is on screen and painted, one piece of what its pages left for
     // then (the game's start, a hidden web page's browser), the selected page's
     // first. TRUE if it did one; FALSE when nothing is left or the view is hidden.
-    BOOL DoDeferredWork();
+    BOOL DoDeferredWork() override;
     // command 1007: the screen capture, then the keyboard back to the selected page
     void OnScreenshot();
 

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-std::ostream& operator<<(std::ostream& os, const TrackRect& r) {
+std::ostream& operator<<(std::ostream& os, const PixelRect& r) {
     return os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
 }
 
@@ -13,22 +13,22 @@ namespace {
 // the overlay's style: solid frame, handles outside and across the frame line
 constexpr unsigned kOverlayStyle = StyleSolidLine | StyleResizeOutside | StyleCentredHandles;
 
-TrackerGeometry Tracker(unsigned style, TrackRect rect) {
+TrackerGeometry Tracker(unsigned style, PixelRect rect) {
     TrackerGeometry t(4);
     t.m_nStyle = style;
     t.m_rect = rect;
     return t;
 }
 
-TrackPoint Centre(const TrackRect& r) {
+TrackPoint Centre(const PixelRect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 TEST(TrackerGeometry, PlacesEveryHandleAndHitsItForEachHandleStyle) {
     struct Case {
         unsigned style;
-        TrackRect outer;
-        TrackRect handles[8];
+        PixelRect outer;
+        PixelRect handles[8];
     } cases[] = {
         {kOverlayStyle,
          {96, 96, 204, 164},
@@ -125,7 +125,7 @@ TEST(TrackerGeometry, WhereHandlesOverlapTheLowerCodeWins) {
     EXPECT_EQ(tiny.HitTest({99, 103}), HitBottomLeft);
 }
 
-TrackRect Dragged(TrackerGeometry t, int handle, TrackPoint from, TrackPoint to) {
+PixelRect Dragged(TrackerGeometry t, int handle, TrackPoint from, TrackPoint to) {
     TrackerGeometry::Drag drag = t.BeginDrag(handle, from);
     t.DragTo(drag, to);
     return t.m_rect;
@@ -136,7 +136,7 @@ TEST(TrackerGeometry, DraggingEachHandleMovesItsSidesAndKeepsTheMinimumSize) {
         int handle;
         TrackPoint from, to;
         bool invert;
-        TrackRect expect;
+        PixelRect expect;
     } cases[] = {
         // each handle, an ordinary drag (pressed one pixel off the side)
         {HitTopLeft, {99, 99}, {89, 79}, true, {90, 80, 200, 160}},
@@ -172,24 +172,24 @@ TEST(TrackerGeometry, DraggingEachHandleMovesItsSidesAndKeepsTheMinimumSize) {
 
 TEST(TrackerGeometry, MovingKeepsTheSizeTheRectangleHadWhenTheDragBegan) {
     TrackerGeometry t = Tracker(kOverlayStyle, {100, 100, 200, 160});
-    EXPECT_EQ(Dragged(t, HitMiddle, {150, 130}, {10, 20}), (TrackRect{-40, -10, 60, 50}));
+    EXPECT_EQ(Dragged(t, HitMiddle, {150, 130}, {10, 20}), (PixelRect{-40, -10, 60, 50}));
     TrackerGeometry inverted = Tracker(kOverlayStyle, {200, 160, 100, 100});
-    EXPECT_EQ(Dragged(inverted, HitMiddle, {150, 130}, {140, 120}), (TrackRect{190, 150, 90, 90}));
+    EXPECT_EQ(Dragged(inverted, HitMiddle, {150, 130}, {140, 120}), (PixelRect{190, 150, 90, 90}));
     // no minimum applies to a move, however small the rectangle
     TrackerGeometry tiny = Tracker(kOverlayStyle, {100, 100, 104, 104});
-    EXPECT_EQ(Dragged(tiny, HitMiddle, {102, 102}, {112, 102}), (TrackRect{110, 100, 114, 104}));
+    EXPECT_EQ(Dragged(tiny, HitMiddle, {102, 102}, {112, 102}), (PixelRect{110, 100, 114, 104}));
 }
 
 TEST(TrackerGeometry, AdjustRectLeavesSidesTheHandleDoesNotMove) {
     TrackerGeometry t = Tracker(kOverlayStyle, {0, 0, 0, 0});
     t.m_bAllowInvert = true;
-    TrackRect r = {100, 100, 102, 103};
+    PixelRect r = {100, 100, 102, 103};
     t.AdjustRect(HitTop, r);
-    EXPECT_EQ(r, (TrackRect{100, 95, 102, 103})) << "only the top moves";
+    EXPECT_EQ(r, (PixelRect{100, 95, 102, 103})) << "only the top moves";
     t.AdjustRect(HitMiddle, r);
-    EXPECT_EQ(r, (TrackRect{100, 95, 102, 103}));
+    EXPECT_EQ(r, (PixelRect{100, 95, 102, 103}));
     t.AdjustRect(HitBottomRight, r);
-    EXPECT_EQ(r, (TrackRect{100, 95, 108, 103}));
+    EXPECT_EQ(r, (PixelRect{100, 95, 108, 103}));
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 namespace {
 
-const ButtonRect kItem = {0, 0, 80, 40};
+const PixelRect kItem = {0, 0, 80, 40};
 
-void ExpectRect(const ButtonRect& rc, int left, int top, int right, int bottom) {
+void ExpectRect(const PixelRect& rc, int left, int top, int right, int bottom) {
     EXPECT_EQ(rc.left, left);
     EXPECT_EQ(rc.top, top);
     EXPECT_EQ(rc.right, right);

@@ -8,33 +8,33 @@
 namespace {
 
 // a 100 x 20 control at (50, 30) with a 2-pixel border all round
-const LinkRect kWindow = {50, 30, 150, 50};
+const PixelRect kWindow = {50, 30, 150, 50};
 const int kClientW = 96, kClientH = 16;
 
 }  // namespace
 
 TEST(HyperLinkFit, KeepsTheLeftEdgeTheCentreOrTheRightEdgeAndTheBorders) {
-    LinkRect left = FitLinkRect(kWindow, kClientW, kClientH, 40, 12, {false, false, false});
+    PixelRect left = FitLinkRect(kWindow, kClientW, kClientH, 40, 12, {false, false, false});
     EXPECT_EQ(left.left, 50);
     EXPECT_EQ(left.right, 94);  // 40 + 4 of border
     EXPECT_EQ(left.top, 30);
     EXPECT_EQ(left.bottom, 46);
 
-    LinkRect centre = FitLinkRect(kWindow, kClientW, kClientH, 40, 12, {true, false, false});
+    PixelRect centre = FitLinkRect(kWindow, kClientW, kClientH, 40, 12, {true, false, false});
     EXPECT_EQ(centre.left, 78);
     EXPECT_EQ(centre.right, 122);
     EXPECT_EQ((centre.left + centre.right) / 2, (kWindow.left + kWindow.right) / 2);
 
-    LinkRect right = FitLinkRect(kWindow, kClientW, kClientH, 40, 12, {false, true, false});
+    PixelRect right = FitLinkRect(kWindow, kClientW, kClientH, 40, 12, {false, true, false});
     EXPECT_EQ(right.right, 150);
     EXPECT_EQ(right.left, 106);
 
     // vertically centred: the middle stays, the shrink truncated toward zero
-    LinkRect middle = FitLinkRect(kWindow, kClientW, kClientH, 40, 11, {false, false, true});
+    PixelRect middle = FitLinkRect(kWindow, kClientW, kClientH, 40, 11, {false, false, true});
     EXPECT_EQ(middle.top, 32);
     EXPECT_EQ(middle.bottom, 48);
     // a text wider than the control grows it about its centre
-    LinkRect wide = FitLinkRect(kWindow, kClientW, kClientH, 197, 12, {true, false, false});
+    PixelRect wide = FitLinkRect(kWindow, kClientW, kClientH, 197, 12, {true, false, false});
     EXPECT_EQ(wide.left, 0);
     EXPECT_EQ(wide.right, 200);
 }

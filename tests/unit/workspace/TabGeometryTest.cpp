@@ -6,13 +6,9 @@
 
 namespace {
 
-bool operator==(const TabBox& a, const TabBox& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::vector<TabBox> PageFaces(int clientWidth, int count) {
+std::vector<PixelRect> PageFaces(int clientWidth, int count) {
     const int width = CalcTabWidth(clientWidth, count);
-    std::vector<TabBox> faces;
+    std::vector<PixelRect> faces;
     for (int i = 0; i < count; i++) faces.push_back(PageTabFace(i, width, clientWidth, count));
     return faces;
 }
@@ -26,27 +22,27 @@ TEST(TabGeometry, TheWidthIsSharedOutAfterTheReserveAndCapped) {
 }
 
 TEST(TabGeometry, FourTabsIn1000PixelsAreCentredForty) {
-    const std::vector<TabBox> expected = {
+    const std::vector<PixelRect> expected = {
         {261, 0, 380, 40}, {381, 0, 500, 40}, {501, 0, 620, 40}, {621, 0, 740, 40}};
-    const std::vector<TabBox> faces = PageFaces(1000, 4);
+    const std::vector<PixelRect> faces = PageFaces(1000, 4);
     ASSERT_EQ(faces.size(), expected.size());
     for (size_t i = 0; i < faces.size(); i++) EXPECT_TRUE(faces[i] == expected[i]) << i;
 }
 
 TEST(TabGeometry, TheGenericFaceFillsTheHeightAndTheSelectedOneReachesLower) {
-    EXPECT_TRUE(AnyTabFace(2, 80, 32, false) == (TabBox{161, 0, 240, 32}));
-    EXPECT_TRUE(AnyTabFace(2, 80, 32, true) == (TabBox{161, 0, 240, 33}));
+    EXPECT_TRUE(AnyTabFace(2, 80, 32, false) == (PixelRect{161, 0, 240, 32}));
+    EXPECT_TRUE(AnyTabFace(2, 80, 32, true) == (PixelRect{161, 0, 240, 33}));
 }
 
 TEST(TabGeometry, ARowWiderThanTheClientShiftsLeftByHalfTheExcessTowardZero) {
     // 3 tabs of 1 pixel in 101 pixels: offset (101 - 3) / 2 = 49
-    EXPECT_TRUE(PageTabFace(0, 1, 101, 3) == (TabBox{50, 0, 50, 40}));
+    EXPECT_TRUE(PageTabFace(0, 1, 101, 3) == (PixelRect{50, 0, 50, 40}));
     // 5 tabs of 1 pixel in 2 pixels: offset (2 - 5) / 2 = -1, not -2
-    EXPECT_TRUE(PageTabFace(0, 1, 2, 5) == (TabBox{0, 0, 0, 40}));
+    EXPECT_TRUE(PageTabFace(0, 1, 2, 5) == (PixelRect{0, 0, 0, 40}));
 }
 
 TEST(TabGeometry, AHitCountsInsideAFaceAndInsideTheClientHeight) {
-    const std::vector<TabBox> faces = PageFaces(1000, 4);
+    const std::vector<PixelRect> faces = PageFaces(1000, 4);
     EXPECT_EQ(HitTestFaces(faces.data(), 4, 40, 261, 0), 0);
     EXPECT_EQ(HitTestFaces(faces.data(), 4, 40, 379, 39), 0);
     EXPECT_EQ(HitTestFaces(faces.data(), 4, 40, 380, 10), -1);  // the gap between two faces

@@ -4,17 +4,10 @@
 #include "BmpBuilder.h"
 #include "CBitmap.h"
 #include "CPalette.h"
-#include "PlatformApp.h"
+#include "GdiPlus.h"
 #include "Skin.h"
 #include "TestSupport.h"
-
-// GDI+ must run for pictures to load, as it does in the launcher.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
+#include "WorkingPath.h"
 
 namespace {
 

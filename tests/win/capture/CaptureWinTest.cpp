@@ -61,7 +61,7 @@ protected:
         m_tracker.m_bAllowInvert = true;
     }
 
-    const TrackRect kStart = {100, 100, 200, 160};
+    const PixelRect kStart = {100, 100, 200, 160};
     TrackedWindow m_wnd;
     CMyTracker m_tracker;
 };
@@ -71,7 +71,7 @@ TEST_F(Tracking, TheOwnerSeesEveryMessageOnceAndTheButtonUpEndsTheDrag) {
                              Mouse(WM_MOUSEMOVE, 170, 140), Mouse(WM_LBUTTONUP, 175, 142)};
     for (const Posted& p : script) m_wnd.Post(p);
     EXPECT_TRUE(m_tracker.TrackHandle(HitMiddle, &m_wnd, CPoint(150, 130)));
-    EXPECT_EQ(m_tracker.m_rect, (TrackRect{125, 112, 225, 172}));
+    EXPECT_EQ(m_tracker.m_rect, (PixelRect{125, 112, 225, 172}));
     for (const Posted& p : script) EXPECT_EQ(m_wnd.TimesSeen(p), 1) << p.message;
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_FALSE(m_tracker.m_bErase || m_tracker.m_bFinalErase);
@@ -122,7 +122,7 @@ TEST_F(Tracking, ThePointerShowsTheArrowOfTheHandleWhereItIsDrawn) {
         return ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
     };
     struct Case {
-        TrackRect rect;
+        PixelRect rect;
         POINT at;
         int cursor;  // 0: none set
     } cases[] = {

@@ -1,13 +1,7 @@
 #include "PageTestSupport.h"
 
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "BmpBuilder.h"
+#include "GdiPlus.h"
 
 GdiplusSession::GdiplusSession() {
     Gdiplus::GdiplusStartupInput input;

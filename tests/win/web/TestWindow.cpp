@@ -1,13 +1,7 @@
 #include "TestWindow.h"
 
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "Afx.h"
+#include "GdiPlus.h"
 
 void WebTest::SetUp() {
     // control hosting is process-wide: each test finds it off, whatever ran before

@@ -9,11 +9,11 @@
 #include "CBstr.h"
 #include "FakeObject.h"
 #include "GdiCapacity.h"
-#include "PlatformApp.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
 #include "TestWindow.h"
 #include "WebBrowserDlg.h"
+#include "WorkingPath.h"
 
 namespace {
 

@@ -2,24 +2,18 @@
 // selects, what it paints, and what it gives back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 #include "Afx.h"
 #include "BmpBuilder.h"
+#include "GdiPlus.h"
 #include "PageTab.h"
-#include "PlatformApp.h"
 #include "TestPage.h"
 #include "TestSupport.h"
-
-// GDI+ draws the tab pictures, as in the launcher
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
+#include "WorkingPath.h"
 
 namespace {
 

@@ -1,0 +1,7 @@
+#include "WorkingPath.h"
+
+char g_szWorkingDirectory[kMaxPathBytes];
+
+CString GetWorkingPath(CString name) {
+    return JoinWorkingPath(g_szWorkingDirectory, name);
+}
