@@ -179,4 +179,19 @@ TEST_F(Buttons, AnIconShowsGreyAwayFromThePointerAndInColourUnderIt) {
     EXPECT_EQ(button.SetIcons(reinterpret_cast<HICON>(1)), 1u);  // not an icon
 }
 
+TEST_F(Buttons, AnIconRefusedWithItsPartnerStaysTheCallersOnBothPaths) {
+    HICON hIcon = RedIcon();
+    {
+        CButtonST button;
+        Create(button, BS_PUSHBUTTON, CRect(20, 20, 120, 60));
+        EXPECT_EQ(button.SetIcons(reinterpret_cast<HICON>(1), hIcon), 1u);
+        EXPECT_EQ(button.SetIcons(hIcon, reinterpret_cast<HICON>(1)), 1u);
+    }
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(hIcon, &info)) << "the button destroyed the caller's icon";
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    EXPECT_TRUE(::DestroyIcon(hIcon));
+}
+
 }  // namespace
