@@ -22,13 +22,15 @@ bool Deliver(COPYDATASTRUCT& cds, BOOL bWait) {
 
 }  // namespace
 
-BOOL SendToGame(GameRecord* record, BOOL bWait) {
-    if (!record) return FALSE;
-    if (!g_hGameWnd) {
-        if (g_strGameWndClass.IsEmpty()) return FALSE;
+HWND FindGameWindow() {
+    if (!g_hGameWnd && !g_strGameWndClass.IsEmpty()) {
         g_hGameWnd = ::FindWindowA(g_strGameWndClass, nullptr);
-        if (!g_hGameWnd) return FALSE;
     }
+    return g_hGameWnd;
+}
+
+BOOL SendToGame(GameRecord* record, BOOL bWait) {
+    if (!record || !FindGameWindow()) return FALSE;
     record->hwndSender = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(g_hLauncherWnd));
     COPYDATASTRUCT cds = {0, record->cbSize, record};
     if (!Deliver(cds, bWait)) {

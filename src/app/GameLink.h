@@ -14,6 +14,10 @@ extern HWND g_hGameWnd;
 // the class of the game's window; nothing can be sent while it is empty
 extern CString g_strGameWndClass;
 
+// The game's window, looked up by class (and remembered) if not known yet; null
+// while there is none or the class is not set.
+HWND FindGameWindow();
+
 // Sends the record to the game's window, looking the window up by class first if
 // it is not known yet. bWait: wait for the game's answer, which must be -2; else
 // give up after 1 ms. A failed delivery forgets the window and ends the launcher
