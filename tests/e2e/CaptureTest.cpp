@@ -4,6 +4,15 @@
 // screen checked from outside.
 #include <gtest/gtest.h>
 
+// GDI+'s headers expect min and max, which NOMINMAX hides
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <windows.h>
+#include <gdiplus.h>
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -71,6 +80,68 @@ ScreenPicture ClipboardPicture() {
     return picture;
 }
 
+// Points the player's pictures folder elsewhere while it lives; then the system
+// makes its default again.
+class PicturesFolder {
+public:
+    explicit PicturesFolder(const std::string& path) {
+        ::RegCreateKeyA(HKEY_CURRENT_USER, kKey, &m_hKey);
+        ::RegSetValueExA(m_hKey, "My Pictures", 0, REG_EXPAND_SZ,
+                         reinterpret_cast<const BYTE*>(path.c_str()), path.size() + 1);
+    }
+    ~PicturesFolder() {
+        ::RegDeleteValueA(m_hKey, "My Pictures");
+        ::RegCloseKey(m_hKey);
+    }
+
+private:
+    static constexpr const char* kKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    HKEY m_hKey = nullptr;
+};
+
+// "Orbavel 2026-12-08 07-41-22.png" for the local time, some seconds on
+std::string ScreenshotName(SYSTEMTIME t, int nSecondsOn) {
+    FILETIME ft;
+    ::SystemTimeToFileTime(&t, &ft);
+    ULARGE_INTEGER n = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+    n.QuadPart += nSecondsOn * 10000000ull;
+    ft = {n.LowPart, n.HighPart};
+    ::FileTimeToSystemTime(&ft, &t);
+    char name[64];
+    std::snprintf(name, sizeof(name), "Orbavel %04d-%02d-%02d %02d-%02d-%02d.png", t.wYear,
+                  t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+    return name;
+}
+
+ScreenPicture PngPicture(const std::string& path) {
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    ScreenPicture picture;
+    {
+        Gdiplus::Bitmap png(std::wstring(path.begin(), path.end()).c_str());
+        HBITMAP hBitmap = nullptr;
+        if (png.GetHBITMAP(Gdiplus::Color(0, 0, 0), &hBitmap) == Gdiplus::Ok) {
+            picture = ScreenPicture::FromBitmap(hBitmap);
+            ::DeleteObject(hBitmap);
+        }
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return picture;
+}
+
+// the text of a message box the window owns, once it shows
+std::string OwnedBoxText(DWORD processId, HWND hOwner, HWND* phBox) {
+    PumpUntil([&] {
+        *phBox = FindProcessWindow(processId, "#32770");
+        return *phBox && ::GetWindow(*phBox, GW_OWNER) == hOwner;
+    });
+    char text[1024] = {};
+    ::GetDlgItemTextA(*phBox, 0xFFFF, text, sizeof(text));
+    return text;
+}
+
 class Capture : public testing::Test {
 protected:
     void SetUp() override {
@@ -118,6 +189,19 @@ protected:
     HWND OpenByCommand() {
         ::PostMessageA(m_hFrame, WM_COMMAND, kScreenshotCommand, 0);
         return WaitForOverlay();
+    }
+
+    // Brings the launcher to the front and presses Ctrl+Alt+A until the overlay
+    // opens: the launcher takes the keys once it has heard that it is in front.
+    HWND OpenByKeys() {
+        ::SetForegroundWindow(m_hFrame);
+        for (int i = 0; i < 30; i++) {
+            PressKeys({VK_CONTROL, VK_MENU, 'A'});
+            if (PumpUntil([&] { return FindProcessWindow(m_launcher->Id(), "#32770"); }, 500)) {
+                return WaitForOverlay();
+            }
+        }
+        return nullptr;
     }
 
     static std::string HelpText(HWND hOverlay) {
@@ -198,8 +282,7 @@ TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
 
 TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
     const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
-    PressKeys({VK_CONTROL, VK_MENU, 'A'});
-    HWND hOverlay = WaitForOverlay();
+    HWND hOverlay = OpenByKeys();
     ASSERT_NE(hOverlay, nullptr);
 
     ASSERT_TRUE(Select(hOverlay, {600, 450}, {300, 250}));
@@ -209,23 +292,34 @@ TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({300, 250, 604, 454})), "");
 }
 
-TEST(CaptureHotkey, TheLauncherRunsWithoutItWhenAnotherProgramHoldsTheKeys) {
-    ASSERT_TRUE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'A'));
-    ScratchFolder folder;
-    ASSERT_TRUE(folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
-    ASSERT_TRUE(folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));  // no start-failure box
-    LauncherProcess launcher(folder.Path());
-    EXPECT_NE(launcher.WaitForWindow(), nullptr);
-    PatternWindow keys({0, 0, 100, 100}, 1);  // a window of ours for the keys to reach
-    ::SetForegroundWindow(keys.Handle());
+bool TakeKeys() {
+    return ::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'A') != FALSE;
+}
+
+// The pattern window stands for another program: this test's.
+TEST_F(Capture, TheHotkeyIsHeldOnlyWhileTheLauncherIsInFrontAndNeverTakenFromAnother) {
+    HWND hOverlay = OpenByKeys();
+    ASSERT_NE(hOverlay, nullptr) << "in front: held";
+    EXPECT_FALSE(TakeKeys());
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
+
+    ::SetForegroundWindow(m_pattern->Handle());
+    ASSERT_TRUE(PumpUntil(TakeKeys)) << "another program in front: free for it";
+    // the launcher in front again finds the keys taken: it goes on without them, silently
+    ::SetForegroundWindow(m_hFrame);
     PressKeys({VK_CONTROL, VK_MENU, 'A'});
     MSG msg;
     EXPECT_TRUE(PumpUntil([&] {
         return ::PeekMessageA(&msg, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE);
-    })) << "the keys stay with the program that held them";
-    EXPECT_EQ(FindProcessWindow(launcher.Id(), "#32770"), nullptr);
-    EXPECT_TRUE(launcher.Running());
+    })) << "the keys stay with the program that holds them";
+    EXPECT_EQ(FindProcessWindow(m_launcher->Id(), "#32770"), nullptr);
+
+    ::SetForegroundWindow(m_pattern->Handle());
     ::UnregisterHotKey(nullptr, 1);
+    hOverlay = OpenByKeys();
+    EXPECT_NE(hOverlay, nullptr) << "back in front: held again";
+    EXPECT_TRUE(m_launcher->Running());
 }
 
 TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
@@ -311,6 +405,15 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
             << HelpText(hOverlay);
         EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
     }
+    // the next overlay, opened with the pointer elsewhere, reads the last colour read anew
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
+    MouseMoveTo(600, 500);
+    hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    hBox = ::GetDlgItem(hOverlay, kInfoBoxId);
+    EXPECT_TRUE(PointAt(hOverlay, 700, 301, PatternWindow::Colour(700, 301, 1)))
+        << HelpText(hOverlay);
 
     const int right = ScreenRect().right - 180;
     ASSERT_EQ(boxLeft(), 10);
@@ -318,11 +421,54 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
     MouseMoveTo(right + 30, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == 10; }));
-    // also while a selection is being drawn, with the mouse captured
-    MouseLeftDown(300, 300);
+    // also while the tracker moves a selection and holds the mouse: the overlay tells the box
+    ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
+    MouseLeftDown(400, 400);
     MouseMoveTo(40, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
     MouseLeftUp(40, 40);
+}
+
+TEST_F(Capture, CtrlSSavesTheSelectionAsAPngInTheGamesPicturesFolderAndTellsWhenItCannot) {
+    ScratchFolder pictures("skylark-pictures");
+    PicturesFolder redirect(pictures.Path());
+    const std::string folder = pictures / "Orbavel";
+    pictures.Write("Orbavel", "a file where the folder would go");
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    PressKeys({VK_CONTROL, 'S'});  // without a selection: nothing
+    ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
+    PressKeys({VK_CONTROL, 'S'});
+    HWND hBox = nullptr;
+    EXPECT_NE(OwnedBoxText(m_launcher->Id(), hOverlay, &hBox).find(folder), std::string::npos);
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hBox); }));
+    EXPECT_TRUE(::IsWindow(hOverlay)) << "the overlay stays";
+
+    // a second file of the same second gets " (2)": every name of the next minutes is taken
+    ::DeleteFileA(folder.c_str());
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    for (int i = 0; i < 120; i++) pictures.Write("Orbavel\\" + ScreenshotName(now, i), "");
+    PressKeys({VK_CONTROL, 'S'});
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
+    EXPECT_TRUE(ClipboardHoldsMarker());
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = ::FindFirstFileA((folder + "\\Orbavel *(2).png").c_str(), &fd);
+    ASSERT_NE(hFind, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(::FindNextFileA(hFind, &fd)) << "one file saved";
+    ::FindClose(hFind);
+    const std::string name = fd.cFileName, first = name.substr(0, name.size() - 8) + ".png";
+    EXPECT_NE(::GetFileAttributesA((folder + "\\" + first).c_str()), INVALID_FILE_ATTRIBUTES);
+    const ScreenPicture saved = PngPicture(folder + "\\" + name);
+
+    hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
+    DoubleClickAt(hOverlay, 450, 350);
+    EXPECT_EQ(saved.FirstDifference(CopiedPicture(hOverlay)), "");
+    EXPECT_EQ(saved.width, 296);
 }
 
 }  // namespace
