@@ -14,8 +14,8 @@ extern HWND g_hGameWnd;
 // the class of the game's window; nothing can be sent while it is empty
 extern CString g_strGameWndClass;
 
-// The game's window, looked up by class (and remembered) if not known yet; null
-// while there is none or the class is not set.
+// The game's window, looked up by class if not known yet (only a send remembers
+// it); null while there is none or the class is not set.
 HWND FindGameWindow();
 
 // Sends the record to the game's window, looking the window up by class first if
