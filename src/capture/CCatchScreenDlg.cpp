@@ -242,7 +242,9 @@ void CCatchScreenDlg::OnLButtonDblClk(UINT, CPoint point) {
 }
 
 BOOL CCatchScreenDlg::PreTranslateMessage(MSG* pMsg) {
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'S' && ::GetKeyState(VK_CONTROL) < 0) {
+    // Ctrl+S, not AltGr+S (Ctrl+Alt on some layouts)
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'S' && ::GetKeyState(VK_CONTROL) < 0 &&
+        ::GetKeyState(VK_MENU) >= 0) {
         SaveSelection();
         return TRUE;
     }
@@ -260,7 +262,7 @@ void CCatchScreenDlg::SaveSelection() {
     if (!save.dwError) {
         Finish();
     } else {
-        AfxMessageBox(ScreenshotFailureText(save), MB_OK | MB_ICONERROR, this);
+        AfxMessageBox(ScreenshotFailureText(save), MB_OK | MB_ICONERROR | MB_TOPMOST, this);
     }
 }
 
