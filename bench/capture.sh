@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Windows tree and runs the screen capture benchmark under Wine on a
+# Builds the 64-bit Windows tree and runs the screen capture benchmark under Wine on a
 # virtual display of its own. Prints its figures; it is not a test.
 set -euo pipefail
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$repo_root/scripts/build.sh"
 source "$repo_root/scripts/virtual-display.sh"
-build_windows --target bench_capture >/dev/null
+build_windows_tests --target bench_capture >/dev/null
 source "$repo_root/scripts/wineenv.sh"
 wine_prefix_ready
 start_virtual_display
@@ -13,4 +13,4 @@ trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
 wineserver -w
 wineserver -p  # one warm server, as in the tests
 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
-wine "$repo_root/build/win/bench/win/bench_capture.exe"
+wine "$repo_root/build/win64/bench/win/bench_capture.exe"

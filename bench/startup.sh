@@ -7,11 +7,11 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$repo_root/scripts/setup.sh"
 source "$repo_root/scripts/build.sh"
 source "$repo_root/scripts/virtual-display.sh"
-build_windows --target Skylark Orbavel bench_startup bench_baseline bench_baseline_dlls >/dev/null
+build_windows_tests --target Skylark Orbavel bench_startup bench_baseline bench_baseline_dlls >/dev/null
 
 folder="$repo_root/build/bench-startup"
 rm -rf "$folder" && mkdir -p "$folder"
-win="$repo_root/build/win"
+win="$repo_root/build/win64"
 cp "$win/src/app/Skylark.exe" "$win/demo/Orbavel.exe" "$win/bench/win/bench_startup.exe" \
    "$win/bench/win/bench_baseline.exe" "$win/bench/win/bench_baseline_dlls.exe" "$folder/"
 python3 "$repo_root/demo/make-skin.py" "$folder"
@@ -23,7 +23,7 @@ trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
 wineserver -w
 wineserver -p  # one warm server for every program, as in the tests
 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
-wine "$folder/bench_startup.exe" "$(winepath -w "$folder")" "${1:-9}"
+wine "$folder/bench_startup.exe" "$(wine winepath.exe -w "$folder" 2>/dev/null)" "${1:-9}"
 
 # Processor time of the launcher while it idles, read from the process Wine runs it
 # in: Wine reports no processor times of other processes.

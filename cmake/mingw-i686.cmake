@@ -1,4 +1,4 @@
-# Cross-build for 32-bit Windows with MinGW-w64; tests run under Wine.
+# Cross-build for 32-bit Windows with MinGW-w64: the players' programs and archives.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 # the posix thread model: GoogleTest needs std::mutex (winpthreads is linked in statically)

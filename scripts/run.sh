@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the launcher and the demo game, lays out an install folder in build/install
-# and starts the launcher there under Wine: on your display if there is one, else
+# Builds the launcher and the demo game (the 64-bit build, which 64-bit Wine runs
+# natively), lays out an install folder in build/install and starts the launcher
+# there under Wine: on your display if there is one, else
 # on a virtual display, of which it saves a screenshot.
 set -euo pipefail
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -8,11 +9,11 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$repo_root/scripts/build.sh"
 source "$repo_root/scripts/virtual-display.sh"
 
-build_windows --target Skylark Orbavel
+build_windows_tests --target Skylark Orbavel
 install_dir="$repo_root/build/install"
 rm -rf "$install_dir" && mkdir -p "$install_dir"
-cp "$repo_root/build/win/src/app/Skylark.exe" "$install_dir/"
-cp "$repo_root/build/win/demo/Orbavel.exe" "$install_dir/"
+cp "$repo_root/build/win64/src/app/Skylark.exe" "$install_dir/"
+cp "$repo_root/build/win64/demo/Orbavel.exe" "$install_dir/"
 python3 "$repo_root/demo/make-skin.py" "$install_dir"
 echo "install folder: $install_dir"
 

@@ -11,8 +11,12 @@ echo "== native build and unit tests"
 build_native
 ctest --test-dir "$repo_root/build/native" --output-on-failure -j2
 
-echo "== Windows build"
+echo "== Windows builds: the players' 32-bit programs, the 64-bit ones the tests run"
 build_windows
+build_windows_tests
+
+echo "== the players' programs and archives, read without running them"
+ctest --test-dir "$repo_root/build/win" --output-on-failure
 
 echo "== Windows tests under Wine"
 source "$repo_root/scripts/wineenv.sh"
@@ -30,4 +34,4 @@ wineserver -p
 # Wine's own background processes start with the first program and live as long as
 # the server: start them here, so that they do not hold a test's output open.
 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
-ctest --test-dir "$repo_root/build/win" --output-on-failure
+ctest --test-dir "$repo_root/build/win64" --output-on-failure

@@ -1,15 +1,17 @@
 # Sourced by the run and test scripts: the Wine environment the launcher runs in.
-# Creates the 32-bit prefix on first use and (re)applies its settings every time.
+# Creates the 64-bit prefix on first use and (re)applies its settings every time.
 repo_root=${repo_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX=${SKYLARK_WINEPREFIX:-$repo_root/build/wineprefix}
-export WINEARCH=win32
+export WINEPREFIX=${SKYLARK_WINEPREFIX:-$repo_root/build/wineprefix64}
+export WINEARCH=win64
+# `wine` is the 64-bit loader (scripts/bin/wine)
+case ":$PATH:" in *":$repo_root/scripts/bin:"*) ;; *) export PATH="$repo_root/scripts/bin:$PATH" ;; esac
 export WINEDEBUG=${WINEDEBUG:--all}
 export LC_ALL=zh_CN.UTF-8
 export LANG=zh_CN.UTF-8
 
 wine_prefix_ready() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "wine: creating a 32-bit prefix in $WINEPREFIX"
+    echo "wine: creating a 64-bit prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
     wineserver -w

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the two release archives and lays out what a player gets.
 
-Usage: check-release.py <packages dir> <version> <out dir>
+Usage: check-release.py <packages dir> <version> <platform> <out dir>
 
 The player archive must hold the launcher, the skin and the sample site list
 under Platform/ and a GBK read-me; the demo archive the demo game and its
@@ -54,8 +54,8 @@ def check_demo(archive):
 
 
 def main():
-    packages, version, out = sys.argv[1:4]
-    player_zip = os.path.join(packages, "Skylark-%s-win32.zip" % version)
+    packages, version, platform, out = sys.argv[1:5]
+    player_zip = os.path.join(packages, "Skylark-%s-%s.zip" % (version, platform))
     demo_zip = os.path.join(packages, "Skylark-%s-demo-game.zip" % version)
     expect(os.path.isfile(player_zip), "no " + player_zip)
     expect(os.path.isfile(demo_zip), "no " + demo_zip)

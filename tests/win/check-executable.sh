@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# check-executable.sh <objdump> <exe>: the file is a 32-bit GUI program that imports
-# nothing but DLLs every Windows system has (the runtime is linked in).
+# check-executable.sh <objdump> <PE32|PE32+> <exe>: the file is a GUI program of that
+# format that imports nothing but DLLs every Windows system has (the runtime is linked in).
 set -uo pipefail
-objdump=$1 exe=$2
+objdump=$1 format=$2 exe=$3
 headers=$("$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
 status=0
-grep -q 'Magic.*010b.*(PE32)' <<<"$headers" || { echo "$exe: not PE32"; status=1; }
+grep -qF "($format)" <<<"$(grep Magic <<<"$headers")" || { echo "$exe: not $format"; status=1; }
 grep -q 'Subsystem.*00000002.*(Windows GUI)' <<<"$headers" || { echo "$exe: not a GUI program"; status=1; }
 system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll gdiplus.dll kernel32.dll msimg32.dll \
 msvcrt.dll ole32.dll oleaut32.dll shell32.dll user32.dll version.dll "
@@ -17,5 +17,5 @@ for dll in $dlls; do
     *) echo "$exe imports $dll, which is not a system DLL"; status=1 ;;
   esac
 done
-[ $status -eq 0 ] && echo "$exe: PE32 GUI program importing $(echo $dlls)"
+[ $status -eq 0 ] && echo "$exe: $format GUI program importing $(echo $dlls)"
 exit $status

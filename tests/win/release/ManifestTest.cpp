@@ -72,9 +72,9 @@ TEST(Manifest, TheSystemReadsItAndLoadsCommonControls6ForTheLauncher) {
     ASSERT_NE(hContext, INVALID_HANDLE_VALUE) << "error " << ::GetLastError();
     ULONG_PTR cookie = 0;
     ASSERT_TRUE(::ActivateActCtx(hContext, &cookie));
-    EXPECT_NE(
-        CommonControlsFile().find("\\x86_microsoft.windows.common-controls_6595b64144ccf1df_6."),
-        std::string::npos)
+    EXPECT_NE(CommonControlsFile().find("\\" SKYLARK_WINDOWS_ARCH
+                                        "_microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::string::npos)
         << CommonControlsFile();
     ::DeactivateActCtx(0, cookie);
     ::ReleaseActCtx(hContext);
