@@ -375,16 +375,6 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
             << HelpText(hOverlay);
         EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
     }
-    // the next overlay, opened with the pointer elsewhere, reads the last colour read anew
-    PressKeys({VK_ESCAPE});
-    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
-    MouseMoveTo(600, 500);
-    hOverlay = OpenByCommand();
-    ASSERT_NE(hOverlay, nullptr);
-    hBox = ::GetDlgItem(hOverlay, kInfoBoxId);
-    EXPECT_TRUE(PointAt(hOverlay, 700, 301, PatternWindow::Colour(700, 301, 1)))
-        << HelpText(hOverlay);
-
     const int right = ScreenRect().right - 180;
     ASSERT_EQ(boxLeft(), 10);
     MouseMoveTo(40, 40);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Afx.h"
+#include "CCapScreenEdit.h"
 #include "CCatchScreenDlg.h"
 #include "CMyTracker.h"
 #include "GdiCapacity.h"
@@ -150,6 +151,25 @@ TEST_F(Tracking, ThePointerShowsTheArrowOfTheHandleWhereItIsDrawn) {
     }
     EXPECT_FALSE(m_tracker.SetCursorFor(&m_wnd, HTCAPTION));
     ASSERT_NE(cursor(IDC_CAPTURE_ARROW), nullptr);
+}
+
+// The colour read last, in this capture or the one before, is not what a rewritten
+// help text shows: the next reading replaces that text's colour even when it is the same.
+TEST(InfoBox, AfterTheHelpTextIsRewrittenTheColourIsReadAnew) {
+    TrackedWindow overlay;
+    CCapScreenEdit box;
+    box.CreateEx(0, "EDIT", "", WS_POPUP | ES_MULTILINE, 500, 0, 300, 200, nullptr, nullptr);
+    ::SetCursorPos(150, 130);
+    PumpPending();
+    CString text;
+    text.Format(AfxAnsiFromUtf8(CCapScreenEdit::kColourFormat), 1, 2, 3);
+    box.SetHelpText(text);
+    box.UpdatePixelColour(&overlay);
+    const CString read = box.GetWindowText();
+    ASSERT_NE(read, text);
+    box.SetHelpText(text);
+    box.UpdatePixelColour(&overlay);
+    EXPECT_EQ(box.GetWindowText(), read);
 }
 
 // An overlay that is sent the user's input as soon as it opens.
