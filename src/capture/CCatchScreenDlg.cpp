@@ -251,19 +251,12 @@ BOOL CCatchScreenDlg::PreTranslateMessage(MSG* pMsg) {
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-// Ctrl+S: the selection as a file, the clipboard left alone. A failure is told and
-// the overlay stays, so that nothing of the picture is lost.
 void CCatchScreenDlg::SaveSelection() {
     const TrackRect r = ClampToScreen(m_rectTracker.m_rect, m_nScreenWidth, m_nScreenHeight);
     if (!m_bHaveSelection || IsEmptyArea(r)) return;
     CBitmap picture;
     picture.Attach(CopyFrozenRect(r));
-    const ScreenshotSave save = SaveScreenshot(picture);
-    if (!save.dwError) {
-        Finish();
-    } else {
-        AfxMessageBox(ScreenshotFailureText(save), MB_OK | MB_ICONERROR | MB_TOPMOST, this);
-    }
+    if (SaveScreenshotOrTell(picture, this)) Finish();
 }
 
 void CCatchScreenDlg::Finish() {

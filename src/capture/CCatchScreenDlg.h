@@ -70,6 +70,8 @@ private:
     void ClearSelection();
     // the rectangle (clamped) of the frozen picture in a new bitmap; null if none can be made
     HBITMAP CopyFrozenRect(const TrackRect& r) const;
+    // Ctrl+S: the selection as a file, the clipboard left alone. A failure is told and
+    // the overlay stays, so that nothing of the picture is lost.
     void SaveSelection();
     // the capture is done: closes as after a copy
     void Finish();

@@ -20,6 +20,11 @@ using std::min;
 
 namespace {
 
+struct ScreenshotSave {
+    CString strPath;    // the file written, or the file or folder that failed
+    DWORD dwError = 0;  // 0 when written, else the system's error code
+};
+
 // enough for any picture of a screen; past it a name is taken as not to be found
 const unsigned kMaxCopies = 1000;
 
@@ -105,8 +110,6 @@ DWORD WriteNewFile(const CString& strFolder, const std::vector<uint8_t>& png, CS
     return ERROR_FILE_EXISTS;
 }
 
-}  // namespace
-
 ScreenshotSave SaveScreenshot(HBITMAP hBitmap) {
     ScreenshotSave save;
     save.dwError = MakeFolder(save.strPath);
@@ -124,4 +127,14 @@ CString ScreenshotFailureText(const ScreenshotSave& save) {
         wsprintfA(reason, "%lu", save.dwError);
     }
     return AfxAnsiFromUtf8("截图未能保存：\r\n") + save.strPath + "\r\n\r\n" + reason;
+}
+
+}  // namespace
+
+bool SaveScreenshotOrTell(HBITMAP hBitmap, CWnd* pOwner) {
+    const ScreenshotSave save = SaveScreenshot(hBitmap);
+    if (save.dwError) {
+        AfxMessageBox(ScreenshotFailureText(save), MB_OK | MB_ICONERROR | MB_TOPMOST, pOwner);
+    }
+    return !save.dwError;
 }

@@ -4,14 +4,9 @@
 
 #include <windows.h>
 
-#include "CString.h"
+class CWnd;
 
-struct ScreenshotSave {
-    CString strPath;    // the file written, or the file or folder that failed
-    DWORD dwError = 0;  // 0 when written, else the system's error code
-};
-
-// Writes the bitmap to a new file; a file of the same second is never replaced.
-ScreenshotSave SaveScreenshot(HBITMAP hBitmap);
-// The text telling the player that the save failed: the path and the system's reason.
-CString ScreenshotFailureText(const ScreenshotSave& save);
+// Writes the bitmap to a new PNG file (a file of the same second is never replaced);
+// a failure is told in one message box over pOwner, with the path and the system's
+// reason. True when written.
+bool SaveScreenshotOrTell(HBITMAP hBitmap, CWnd* pOwner);
