@@ -82,8 +82,7 @@ ScreenPicture ClipboardPicture() {
 
 // Points the player's pictures folder elsewhere while it lives; then the system
 // takes its default again.
-class PicturesFolder {
-public:
+struct PicturesFolder {
     explicit PicturesFolder(const std::string& path) {
         ::RegCreateKeyA(
             HKEY_CURRENT_USER,
@@ -95,8 +94,6 @@ public:
         ::RegDeleteValueA(m_hKey, "My Pictures");
         ::RegCloseKey(m_hKey);
     }
-
-private:
     HKEY m_hKey = nullptr;
 };
 
@@ -431,14 +428,8 @@ TEST_F(Capture, CtrlSSavesTheSelectionAsAPngInTheGamesPicturesFolderAndTellsWhen
     PressKeys({VK_CONTROL, 'S'});
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
     EXPECT_TRUE(ClipboardHoldsMarker());
-    WIN32_FIND_DATAA found;
-    const std::string name = folder +
-                             "\\Orbavel ????"
-                             "-??"
-                             "-?? ??"
-                             "-??"
-                             "-??.png";
-    HANDLE hFound = ::FindFirstFileA(name.c_str(), &found);
+    WIN32_FIND_DATAA found;  // the name's date and time: a unit test's
+    HANDLE hFound = ::FindFirstFileA((folder + "\\Orbavel *.png").c_str(), &found);
     ASSERT_NE(hFound, INVALID_HANDLE_VALUE);
     ::FindClose(hFound);
     // the pixels the double-click puts on the clipboard (the first test)
