@@ -18,17 +18,24 @@ wine_prefix_ready() {
   fi
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
-  local cjk=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
-  [ -f "$fonts/wqy-microhei.ttc" ] || cp "$cjk" "$fonts/"
+  # a Song face with the dialog metrics of Windows' own, and a sans face
+  local cjk
+  for cjk in /usr/share/fonts/truetype/arphic/uming.ttc \
+             /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
+    [ -f "$fonts/$(basename "$cjk")" ] || cp "$cjk" "$fonts/"
+  done
   # Wine does not look for its own fonts where Debian puts them: without Marlett
   # the caption buttons show as letters
   local marlett=/usr/share/wine/fonts/marlett.ttf
   [ -f "$fonts/marlett.ttf" ] || [ ! -f "$marlett" ] || cp "$marlett" "$fonts/"
-  local stamp="$WINEPREFIX/.skylark-settings"
-  if [ ! -f "$stamp" ] || [ "$repo_root/scripts/wine-settings.py" -nt "$stamp" ]; then
-    python3 "$repo_root/scripts/wine-settings.py" "$WINEPREFIX/skylark.reg"
-    # regedit returns once the keys are in the running server, which is all that matters
-    wine regedit /S "$WINEPREFIX/skylark.reg" >/dev/null 2>&1
-    touch "$stamp"
+  # skylark.reg holds the settings last applied: settings that differ from them in
+  # any way, older or newer, are applied, also to a prefix made before they changed.
+  # regedit returns once the keys are in the running server, which is all that matters.
+  local reg="$WINEPREFIX/skylark.reg"
+  python3 "$repo_root/scripts/wine-settings.py" "$reg.new"
+  if cmp -s "$reg.new" "$reg"; then
+    rm -f "$reg.new"
+  elif wine regedit /S "$reg.new" >/dev/null 2>&1; then
+    mv "$reg.new" "$reg"
   fi
 }

@@ -12,6 +12,7 @@ using std::min;
 
 #include "AboutDlg.h"
 #include "Afx.h"
+#include "BrowserEmulation.h"
 #include "CCommandLineInfo.h"
 #include "CSingleDocTemplate.h"
 #include "CWnd.h"
@@ -57,6 +58,8 @@ BOOL CPlatformApp::InitInstance() {
         return FALSE;
     }
     AfxEnableControlContainer();
+    // before the workspace makes the first browser
+    EnsureBrowserEmulation();
     SetRegistryKey(AfxAnsiFromUtf8(kRegistryKeyUtf8));
     LoadStdProfileSettings(4);
 
@@ -79,6 +82,11 @@ BOOL CPlatformApp::InitInstance() {
     pFrame->CenterWindow();
     pFrame->ShowWindow(SW_SHOW);
     return TRUE;
+}
+
+BOOL CPlatformApp::OnIdle(LONG lCount) {
+    CWinApp::OnIdle(lCount);
+    return g_pWorkspace && g_pWorkspace->DoDeferredWork();
 }
 
 int CPlatformApp::ExitInstance() {

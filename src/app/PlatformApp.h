@@ -12,6 +12,8 @@ class CPlatformApp : public CWinApp {
 public:
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // the workspace's deferred start-up work, one piece a turn
+    BOOL OnIdle(LONG lCount) override;
 
     void OnAppAbout();
 

@@ -14,6 +14,7 @@ using std::min;
 #include "Afx.h"
 #include "BitmapFileLayout.h"
 #include "CBitmap.h"
+#include "CBstr.h"
 #include "CClientDC.h"
 #include "CFile.h"
 #include "CPalette.h"
@@ -65,6 +66,15 @@ HBITMAP CreateScreenBitmap(const uint8_t* pBlock, const BitmapFileLayout& layout
                             DIB_RGB_COLORS);
 }
 
+// The path in UTF-16, for GDI+; raises CMemoryException when it cannot be converted.
+void ConvertPath(const CString& path, CBstr& widePath) {
+    int nChars = ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), nullptr, 0);
+    BSTR* pSlot = widePath.Receive();
+    *pSlot = ::SysAllocStringLen(nullptr, static_cast<UINT>(nChars));
+    if (!*pSlot) AfxThrowMemoryException();
+    ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), *pSlot, nChars);
+}
+
 }  // namespace
 
 SkinPicture::SkinPicture() = default;
@@ -73,18 +83,14 @@ SkinPicture::SkinPicture(SkinPicture&&) noexcept = default;
 SkinPicture& SkinPicture::operator=(SkinPicture&&) noexcept = default;
 
 BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
-    int nChars = ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), nullptr, 0);
-    BSTR widePath = ::SysAllocStringLen(nullptr, static_cast<UINT>(nChars));
-    if (!widePath) AfxThrowMemoryException();
-    ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), widePath, nChars);
-
+    CBstr widePath;
+    ConvertPath(path, widePath);
     // GDI+ objects come from its own allocator, which gives null on failure. Its
     // operator new is not declared non-throwing, so a null check after a plain new
     // may be dropped: allocate, check, then construct.
     void* pMemory = Gdiplus::DllExports::GdipAlloc(sizeof(Gdiplus::Image));
-    std::unique_ptr<Gdiplus::Image> pImage(pMemory ? ::new (pMemory) Gdiplus::Image(widePath)
+    std::unique_ptr<Gdiplus::Image> pImage(pMemory ? ::new (pMemory) Gdiplus::Image(widePath.Get())
                                                    : nullptr);
-    ::SysFreeString(widePath);
     if (pImage) {
         picture.nWidth = pImage->GetWidth();
         picture.nHeight = pImage->GetHeight();
@@ -92,6 +98,23 @@ BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
     } else {
         picture.pImage.reset();
     }
+    return TRUE;
+}
+
+BOOL LoadSkinBitmap(CString path, CBitmap& bitmap) {
+    CBstr widePath;
+    ConvertPath(path, widePath);
+    Gdiplus::GpBitmap* pDecoded = nullptr;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromFile(widePath.Get(), &pDecoded) != Gdiplus::Ok) {
+        return FALSE;
+    }
+    // transparent parts, if any, over black
+    HBITMAP hBitmap = nullptr;
+    const Gdiplus::Status status =
+        Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(pDecoded, &hBitmap, 0xFF000000);
+    Gdiplus::DllExports::GdipDisposeImage(pDecoded);
+    if (status != Gdiplus::Ok || !hBitmap) return FALSE;
+    bitmap.Attach(hBitmap);
     return TRUE;
 }
 

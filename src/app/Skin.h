@@ -29,6 +29,11 @@ struct SkinPicture {
 // Always TRUE; raises CMemoryException when the path cannot be converted.
 BOOL LoadSkinPicture(CString path, SkinPicture& picture);
 
+// Decodes a picture of any format once into a bitmap to blit, and lets go of
+// everything decoding it took. FALSE, and the bitmap left as it was, for a
+// missing file or one that is not a picture.
+BOOL LoadSkinBitmap(CString path, CBitmap& bitmap);
+
 // Loads a BMP file into a device-dependent bitmap of the screen, realising its
 // palette into pPalette when one is given. FALSE, and the bitmap left as it was,
 // for a missing file or one whose headers do not match what it holds.

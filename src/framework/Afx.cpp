@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "CWinApp.h"
 #include "CWnd.h"
@@ -31,12 +32,13 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, CWnd* pOwner) {
 CString AfxAnsiFromUtf8(const char* pszUtf8) {
     int nWide = ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, nullptr, 0);
     if (nWide <= 0) return CString();
-    std::wstring wide(static_cast<size_t>(nWide), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, &wide[0], nWide);
-    int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    // a plain buffer: a wide std::string would link in all of the library's own (35 KB)
+    std::vector<wchar_t> wide(static_cast<size_t>(nWide));
+    ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, wide.data(), nWide);
+    int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
     if (nAnsi <= 0) return CString();
     std::string ansi(static_cast<size_t>(nAnsi), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], nAnsi, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, &ansi[0], nAnsi, nullptr, nullptr);
     ansi.resize(static_cast<size_t>(nAnsi - 1));  // without the terminator
     return CString(ansi);
 }
@@ -54,8 +56,8 @@ void AfxOleTerm() {
     g_bOleInitialized = false;
 }
 
-void AfxEnableControlContainer() {
-    g_bContainerEnabled = true;
+void AfxEnableControlContainer(BOOL bEnable) {
+    g_bContainerEnabled = bEnable != FALSE;
 }
 
 BOOL AfxControlContainerEnabled() {

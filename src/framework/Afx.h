@@ -18,8 +18,9 @@ BOOL AfxOleInit();
 void AfxOleTerm();
 // Text written in the sources (UTF-8) in the ANSI code page the program runs under.
 CString AfxAnsiFromUtf8(const char* pszUtf8);
-// Allows ActiveX controls in the application's windows.
-void AfxEnableControlContainer();
+// Allows ActiveX controls in the application's windows (FALSE: no longer, for
+// controls made afterwards).
+void AfxEnableControlContainer(BOOL bEnable = TRUE);
 BOOL AfxControlContainerEnabled();
 // The name of a window class of this module with these attributes, registered on
 // first use (window procedure: the system's default, which a CWnd replaces).

@@ -8,21 +8,27 @@ CBrowserHost::~CBrowserHost() {
 }
 
 BOOL CBrowserHost::CreateControl(CHtmlView* pView) {
-    if (!m_hWnd || m_pObject || !AfxControlContainerEnabled()) return FALSE;
+    if (!AfxControlContainerEnabled()) return FALSE;
     ComPtr<IOleObject> pObject;
     if (FAILED(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                   reinterpret_cast<void**>(pObject.Receive()))) ||
         !pObject) {
         return FALSE;
     }
+    return HostControl(pObject, pView);
+}
+
+// The events are connected first, so that none raised while activating is lost; a
+// control whose events cannot reach the view is no control of ours.
+BOOL CBrowserHost::HostControl(const ComPtr<IOleObject>& pObject, CHtmlView* pView) {
+    if (!m_hWnd || m_pObject || !pObject) return FALSE;
     m_pObject = pObject;
     m_pSite = ComPtr<CBrowserSite>::Adopt(new CBrowserSite(m_hWnd));
     m_pEvents = ComPtr<CBrowserEvents>::Adopt(new CBrowserEvents(pView));
-    if (!ActivateInPlace()) {
+    if (!m_pEvents->Connect(m_pObject.Get()) || !ActivateInPlace()) {
         CloseControl();
         return FALSE;
     }
-    m_pEvents->Connect(m_pObject.Get());
     return TRUE;
 }
 

@@ -20,8 +20,11 @@ public:
 
     // Creates the browser control in this (existing) window, its events going to
     // pView. FALSE, and no control, when control hosting is off or the control
-    // cannot be created or activated.
+    // cannot be created, connected or activated.
     BOOL CreateControl(CHtmlView* pView);
+    // Hosts a control already created: its events connected to pView, then
+    // activated in place. FALSE, and the control closed and let go, on failure.
+    BOOL HostControl(const ComPtr<IOleObject>& pObject, CHtmlView* pView);
     // Closes and releases the control; the window stays.
     void CloseControl();
 

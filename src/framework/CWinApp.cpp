@@ -39,17 +39,30 @@ int CWinApp::ExitInstance() {
     return 0;
 }
 
+// the stand-ins made for handles while handling messages can go
+BOOL CWinApp::OnIdle(LONG) {
+    CTempObjects::DeleteAll();
+    return FALSE;
+}
+
 // Stops only when GetMessage says WM_QUIT; a failed call is skipped, as the MSG it
-// leaves behind is not a message.
+// leaves behind is not a message. The queue is empty only once every window has
+// been painted, so idle work always comes after the paints that were due.
 int CWinApp::Run() {
     MSG msg = {};
+    LONG lIdleCount = 0;
+    bool bIdle = true;
     for (;;) {
-        // idle: the stand-ins made for handles while handling messages can go
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) CTempObjects::DeleteAll();
+        while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            bIdle = OnIdle(lIdleCount++) != FALSE;
+        }
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) break;
         if (r != 1) continue;
         CModalLoop::DispatchMessage(&msg);
+        // whatever the message did may have left idle work again
+        bIdle = true;
+        lIdleCount = 0;
     }
     return ExitInstance();
 }

@@ -21,6 +21,9 @@ public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
     virtual int Run();
+    // Called by Run while the queue is empty, lCount counting the calls since the
+    // last message; one piece of idle work a call. TRUE while more work is left.
+    virtual BOOL OnIdle(LONG lCount);
     // Offers a message to the windows it is for, from its window up to the top level.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 

@@ -2,6 +2,8 @@
 // is started, runs its message loop and is ended.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "Afx.h"
 #include "CTempObjects.h"
 #include "CWinApp.h"
@@ -32,6 +34,14 @@ int FailApplication(CWinApp* pApp) {
 }
 
 }  // namespace
+
+// An exception nothing caught ends the program. The runtime's own handler would name
+// it on a console this program does not have, and brings a 50 KB demangler for that.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     CWinApp* pApp = AfxGetApp();

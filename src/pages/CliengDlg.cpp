@@ -15,6 +15,8 @@ using std::min;
 #include <vector>
 
 #include "Afx.h"
+#include "CBitmap.h"
+#include "CDC.h"
 #include "GameLink.h"
 #include "GameStartText.h"
 #include "resource.h"
@@ -69,10 +71,18 @@ CCliengDlg::~CCliengDlg() {
 
 BOOL CCliengDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    LaunchGame();
-    LoadSkinPicture("Platform\\PlayGameBackground.jpg", m_picBackground);
+    // started once the launcher's window has painted: LaunchDueGame
+    m_bLaunchDue = TRUE;
+    LoadSkinBitmap("Platform\\PlayGameBackground.jpg", m_bmpBackground);
     LoadSkinPicture("Platform\\LoadingAni.png", m_picLoading);
     SetTimer(kAnimationTimer, 100);
+    return TRUE;
+}
+
+BOOL CCliengDlg::LaunchDueGame() {
+    if (!m_bLaunchDue) return FALSE;
+    m_bLaunchDue = FALSE;
+    LaunchGame();
     return TRUE;
 }
 
@@ -89,24 +99,25 @@ void CCliengDlg::LaunchGame() {
 
 // All the page's drawing happens here; once the game is ready it draws nothing.
 BOOL CCliengDlg::OnEraseBkgnd(CDC* pDC) {
-    if (!m_bGameReady) DrawLoadingPage(pDC->GetSafeHdc());
+    if (!m_bGameReady) DrawLoadingPage(pDC);
     return TRUE;
 }
 
 // The background unscaled and centred (clipped on both sides when larger than the
 // page), the loading frame centred over it.
-void CCliengDlg::DrawLoadingPage(HDC hDC) {
+void CCliengDlg::DrawLoadingPage(CDC* pDC) {
     CRect rc;
     GetClientRect(&rc);
     const int nWidth = rc.Width(), nHeight = rc.Height();
-    Gdiplus::Graphics graphics(hDC);
-    if (m_picBackground.pImage) {
-        const int w = static_cast<int>(m_picBackground.nWidth);
-        const int h = static_cast<int>(m_picBackground.nHeight);
-        graphics.DrawImage(m_picBackground.pImage.get(),
-                           Gdiplus::Rect((nWidth - w) / 2, (nHeight - h) / 2, w, h));
+    BITMAP bm = {};
+    CDC dcBackground;
+    if (m_bmpBackground.GetBitmap(&bm) && dcBackground.CreateCompatibleDC(pDC)) {
+        dcBackground.SelectObject(&m_bmpBackground);
+        pDC->BitBlt((nWidth - bm.bmWidth) / 2, (nHeight - bm.bmHeight) / 2, bm.bmWidth, bm.bmHeight,
+                    &dcBackground, 0, 0, SRCCOPY);
     }
     if (m_picLoading.pImage) {
+        Gdiplus::Graphics graphics(pDC->GetSafeHdc());
         graphics.DrawImage(m_picLoading.pImage.get(),
                            Gdiplus::Rect((nWidth - kFrameSize) / 2, (nHeight - kFrameSize) / 2,
                                          kFrameSize, kFrameSize),

@@ -1,7 +1,9 @@
-// The play-game page: starts the game as it is created and shows a background
-// picture with a turning loading animation until the game reports ready.
+// The play-game page: starts the game once the launcher's window has painted and
+// shows a background picture with a turning loading animation until the game
+// reports ready.
 #pragma once
 
+#include "CBitmap.h"
 #include "CDialog.h"
 #include "Skin.h"
 
@@ -15,11 +17,15 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
+    // Starts the game if creating the page decided to and it has not been done
+    // yet: TRUE if this call did it.
+    BOOL LaunchDueGame();
+
     // 1 once the game has reported ready: the page stops animating and painting
     BOOL m_bGameReady = FALSE;
-    SkinPicture m_picBackground;  // "Platform\PlayGameBackground.jpg"
-    SkinPicture m_picLoading;     // "Platform\LoadingAni.png": 12 frames of 64 x 64
-    int m_nFrame = 0;             // the loading frame shown, 0..11
+    CBitmap m_bmpBackground;   // "Platform\PlayGameBackground.jpg", decoded once
+    SkinPicture m_picLoading;  // "Platform\LoadingAni.png": 12 frames of 64 x 64
+    int m_nFrame = 0;          // the loading frame shown, 0..11
 
     static constexpr UINT_PTR kAnimationTimer = 100;
 
@@ -31,7 +37,9 @@ protected:
 
 private:
     void LaunchGame();
-    void DrawLoadingPage(HDC hDC);
+    void DrawLoadingPage(CDC* pDC);
+
+    BOOL m_bLaunchDue = FALSE;  // set as the page is made, cleared as the game is started
 };
 
 // the game launch page, or null while there is none

@@ -44,12 +44,13 @@ void CGameToolsDlg::PaintSwatch() {
 }
 
 // The dialog paints the swatch: a new colour needs the dialog painted there again,
-// which the chooser closing need not cause.
+// which the chooser closing need not cause; and the swatch's frame over it again,
+// as the dialog's erasing covers its children.
 void CGameToolsDlg::InvalidateSwatch() {
     CRect rc;
     m_stcColor.GetWindowRect(&rc);
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
-    ::InvalidateRect(m_hWnd, &rc, TRUE);
+    ::RedrawWindow(m_hWnd, &rc, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void CGameToolsDlg::OnColorClicked() {

@@ -4,6 +4,7 @@
 
 #include "CDataExchange.h"
 #include "CRect.h"
+#include "InitialUpdate.h"
 #include "PlatformApp.h"
 #include "Skin.h"
 
@@ -27,6 +28,7 @@ BEGIN_MESSAGE_MAP(CWebBrowserDlg, CDialog)
 ON_WM_SIZE()
 ON_WM_ERASEBKGND()
 ON_WM_SETFOCUS()
+ON_WM_SHOWWINDOW()
 ON_BN_CLICKED(IDC_WEB_HOME, &CWebBrowserDlg::OnHome)
 ON_BN_CLICKED(IDC_WEB_BACK, &CWebBrowserDlg::OnBack)
 ON_BN_CLICKED(IDC_WEB_FORWARD, &CWebBrowserDlg::OnForward)
@@ -57,11 +59,35 @@ BOOL CWebBrowserDlg::OnInitDialog() {
     LoadStrip(m_btnForward, "Platform\\WebBtnNext.bmp");
     LoadStrip(m_btnStop, "Platform\\WebBtnStop.bmp");
     LoadStrip(m_btnRefresh, "Platform\\WebBtnRefresh.bmp");
-    // its real size comes with the first WM_SIZE
-    m_wndHtml.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), this,
-                     IDC_WEB_BROWSER, nullptr);
+    // the browser comes when the page is first on screen, or in idle time before
     LoadToolbar();
     return FALSE;
+}
+
+// Once only: a browser that cannot be made leaves a page without one, as it was.
+BOOL CWebBrowserDlg::CreateBrowser() {
+    if (m_bBrowserMade || !m_hWnd) return FALSE;
+    m_bBrowserMade = true;
+    CRect rc;
+    GetClientRect(&rc);
+    rc.top = std::min<LONG>(kToolbarBand, rc.bottom);
+    if (!m_wndHtml.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rc, this, IDC_WEB_BROWSER,
+                          nullptr)) {
+        return TRUE;
+    }
+    m_wndHtml.SendMessage(WM_INITIALUPDATE);  // silent from the start
+    if (!m_strBrowserUrl.IsEmpty()) {
+        m_wndHtml.Navigate2(m_strBrowserUrl, 0, nullptr, nullptr, nullptr, 0);
+    }
+    return TRUE;
+}
+
+void CWebBrowserDlg::Navigate(const CString& strUrl) {
+    if (m_bBrowserMade) {
+        m_wndHtml.Navigate2(strUrl, 0, nullptr, nullptr, nullptr, 0);
+    } else {
+        m_strBrowserUrl = strUrl;
+    }
 }
 
 // A missing or unreadable picture leaves the toolbar unpainted, of size 0.
@@ -95,6 +121,12 @@ BOOL CWebBrowserDlg::OnEraseBkgnd(CDC* pDC) {
     return TRUE;
 }
 
+// A page the player sees has its browser at once, whether or not its idle turn came.
+void CWebBrowserDlg::OnShowWindow(BOOL bShow, UINT) {
+    Default();
+    if (bShow && ::IsWindowVisible(::GetParent(m_hWnd))) CreateBrowser();
+}
+
 // Keys scroll the page at once.
 void CWebBrowserDlg::OnSetFocus(CWnd* pOldWnd) {
     CDialog::OnSetFocus(pOldWnd);
@@ -103,7 +135,7 @@ void CWebBrowserDlg::OnSetFocus(CWnd* pOldWnd) {
 
 // Home is the site the page was first sent to, wherever the user went since.
 void CWebBrowserDlg::OnHome() {
-    m_wndHtml.Navigate2(m_wndHtml.m_strHomeUrl, 0, nullptr, nullptr, nullptr, 0);
+    Navigate(m_wndHtml.m_strHomeUrl);
 }
 
 // Without a browser the buttons do nothing; with one, what it answers is its own

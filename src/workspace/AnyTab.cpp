@@ -76,7 +76,7 @@ int CAnyTab::FindPageByWindow(const CWnd* pWnd) const {
 }
 
 CAnyTabPage* CAnyTab::GetSelectedPage() const {
-    return IsValidIndex(m_nSelected) ? m_pages[m_nSelected] : nullptr;
+    return GetPage(m_nSelected);
 }
 
 BOOL CAnyTab::SelectPage(int index) {
@@ -184,18 +184,19 @@ void CAnyTab::DrawBitmap(CDC& dc, const RECT& rc, CBitmap& bitmap) {
     dc.BitBlt(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, &bitmapDC, 0, 0, SRCCOPY);
 }
 
+// The caption font is made on the first caption drawn and kept for every paint after.
 void CAnyTab::DrawTabText(CDC& dc, int x, int y, const CString& caption, int nBudget) {
-    static const CString s_strFace = AfxAnsiFromUtf8("微软雅黑");
-    LOGFONTA lf = {};
-    lf.lfHeight = 20;
-    lf.lfWidth = 8;
-    lf.lfWeight = FW_NORMAL;
-    lstrcpynA(lf.lfFaceName, s_strFace, LF_FACESIZE);
-    CFont font;
-    font.CreateFontIndirect(&lf);
-    // the font goes after the DC's own is selected back, when textDC goes
+    if (!m_fontCaption.GetSafeHandle()) {
+        LOGFONTA lf = {};
+        lf.lfHeight = 20;
+        lf.lfWidth = 8;
+        lf.lfWeight = FW_NORMAL;
+        lstrcpynA(lf.lfFaceName, AfxAnsiFromUtf8("微软雅黑"), LF_FACESIZE);
+        m_fontCaption.CreateFontIndirect(&lf);
+    }
+    // the DC's own font is selected back when textDC goes
     CDC textDC(dc.GetSafeHdc());
-    textDC.SelectObject(&font);
+    textDC.SelectObject(&m_fontCaption);
     textDC.SetBkMode(TRANSPARENT);
     textDC.SetTextColor(kTextColour);
     const CString text = FitCaption(caption, nBudget);

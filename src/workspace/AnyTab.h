@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CBitmap.h"
+#include "CFont.h"
 #include "CStatic.h"
 
 class CAnyTabPage;
@@ -33,6 +34,8 @@ public:
     int GetPageCount() const { return static_cast<int>(m_pages.size()); }
     int GetSelectedIndex() const { return m_nSelected; }
     CAnyTabPage* GetSelectedPage() const;
+    // the page at index, or null for no such index
+    CAnyTabPage* GetPage(int index) const { return IsValidIndex(index) ? m_pages[index] : nullptr; }
     // Hides the selected page and shows the one at index; FALSE for no such index.
     BOOL SelectPage(int index);
     // Destroys every page and empties the list.
@@ -73,5 +76,7 @@ private:
     void DrawTabPicture(CDC& dc, const RECT& rc, const SkinPicture& picture, bool bSelected);
     // Copies the top-left part of a bitmap into rc; an empty bitmap draws nothing.
     static void DrawBitmap(CDC& dc, const RECT& rc, CBitmap& bitmap);
-    static void DrawTabText(CDC& dc, int x, int y, const CString& caption, int nBudget);
+    void DrawTabText(CDC& dc, int x, int y, const CString& caption, int nBudget);
+
+    CFont m_fontCaption;  // made for the first caption drawn
 };

@@ -28,6 +28,9 @@ public:
     virtual void Destroy();
     // Shows or hides the dialog; a shown dialog is activated and takes the focus.
     virtual void Show(int nCmdShow);
+    // One piece of what the dialog leaves until the launcher's window has painted:
+    // TRUE if it did one, FALSE when none is left.
+    virtual BOOL DoDeferredWork() { return FALSE; }
 
     CString m_strCaption;    // drawn on a tab without a picture
     SkinPicture m_picture;   // two frames side by side: selected left, normal right

@@ -6,4 +6,6 @@
 class CCliengPage : public CAnyTabPage {
 public:
     int Create(CWnd* pParent, CAnyTab* pStrip) override;
+    // the game's start
+    BOOL DoDeferredWork() override;
 };

@@ -6,4 +6,6 @@
 class CWebBrowserPage : public CAnyTabPage {
 public:
     int Create(CWnd* pParent, CAnyTab* pStrip) override;
+    // the browser, made and sent to its address
+    BOOL DoDeferredWork() override;
 };

@@ -148,10 +148,12 @@ CAnyTabPage* CWorkspace::AddTab(CAnyTabPage* pPage, const CString& strCaption,
     return pPage;
 }
 
+// The page's browser is made when the page is first shown or in idle time after the
+// window has painted, and goes to the address then.
 int CWorkspace::AddWebTab(CString strAddress, CString strCaption, CString strPicture) {
     auto* pDlg =
         static_cast<CWebBrowserDlg*>(AddTab(new CWebBrowserPage, strCaption, strPicture)->m_pDlg);
-    pDlg->m_wndHtml.Navigate2(strAddress, 0, nullptr, nullptr, nullptr, 0);
+    pDlg->Navigate(strAddress);
     pDlg->m_wndHtml.m_strHomeUrl = strAddress;
     LayoutPages();
     return 1;
@@ -180,6 +182,18 @@ void CWorkspace::AddSiteTabs() {
         const CString strUrl = pSection->GetValue("Url");
         if (!strName.IsEmpty() && !strUrl.IsEmpty()) AddWebTab(strUrl, strName, CString());
     }
+}
+
+// The queue is empty when this is called, so a visible view has been painted.
+BOOL CWorkspace::DoDeferredWork() {
+    if (!IsWindowVisible()) return FALSE;
+    CAnyTabPage* pSelected = m_wndTabs.GetSelectedPage();
+    if (pSelected && pSelected->DoDeferredWork()) return TRUE;
+    for (int i = 0; i < m_wndTabs.GetPageCount(); i++) {
+        CAnyTabPage* pPage = m_wndTabs.GetPage(i);
+        if (pPage && pPage->DoDeferredWork()) return TRUE;
+    }
+    return FALSE;
 }
 
 void CWorkspace::ConnectGameLink() {

@@ -29,6 +29,10 @@ public:
 
     // A web page's title changed: repaints the strip if pWnd is one of its pages.
     BOOL OnPageTitleChanged(CWnd* pWnd, CString strTitle);
+    // Once the view is on screen and painted, one piece of what its pages left for
+    // then (the game's start, a hidden web page's browser), the selected page's
+    // first. TRUE if it did one; FALSE when nothing is left or the view is hidden.
+    BOOL DoDeferredWork();
     // command 1007: the screen capture, then the keyboard back to the selected page
     void OnScreenshot();
 

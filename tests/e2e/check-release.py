@@ -1,19 +1,22 @@
 #!/usr/bin/env python3
 """Checks the two release archives and lays out what a player gets.
 
-Usage: check-release.py <packages dir> <version> <platform> <out dir>
+Usage: check-release.py <packages dir> <version> <platform> <out dir> <objdump>
 
-The player archive must hold the launcher, the skin and the sample site list
-under Platform/ and a GBK read-me; the demo archive the demo game and its
-description. Then the player archive is unpacked into a fresh <out dir>/game
-and the demo game from its own archive placed beside it, for the end-to-end
-test that starts it.
+The player archive must hold the launcher, stripped and naming its symbol file
+beside the archives, the skin and the sample site list under Platform/ and a
+GBK read-me; the demo archive the demo game and its description. Then the
+player archive is unpacked into a fresh <out dir>/game and the demo game from
+its own archive placed beside it, for the end-to-end test that starts it.
 """
 
 import os
 import shutil
+import struct
+import subprocess
 import sys
 import zipfile
+import zlib
 
 
 def fail(message):
@@ -45,6 +48,33 @@ def check_player(archive):
     expect("\r\n" in text and "\n" not in text.replace("\r\n", ""), "the read-me's lines end in LF")
 
 
+def section_names(objdump, path):
+    listing = subprocess.run([objdump, "-h", path], check=True, capture_output=True,
+                             text=True).stdout
+    return [line.split()[1] for line in listing.splitlines()
+            if line.strip()[:1].isdigit() and len(line.split()) > 1]
+
+
+def check_symbols(exe, symbols_path, objdump):
+    """The launcher carries no symbols of its own and names the file that holds them,
+    with that file's CRC, as debuggers look it up."""
+    expect(os.path.isfile(symbols_path), "no symbol file " + symbols_path)
+    with open(exe, "rb") as f:
+        data = f.read()
+    names = section_names(objdump, exe)
+    expect(not any(n.startswith(".debug") for n in names), "the player's launcher is not stripped")
+    expect(".gnu_debuglink" in names, "the player's launcher names no symbol file")
+    link = os.path.basename(symbols_path).encode() + b"\0"
+    at = data.find(link)
+    expect(at >= 0, "the player's launcher names another symbol file")
+    with open(symbols_path, "rb") as f:
+        crc = zlib.crc32(f.read())
+    expect(struct.unpack_from("<I", data, (at + len(link) + 3) & ~3)[0] == crc,
+           "the symbol file is not the launcher's")
+    expect(".debug_info" in section_names(objdump, symbols_path), "the symbol file is empty")
+    return len(data)
+
+
 def check_demo(archive):
     names = set(archive.namelist())
     expect("Orbavel.exe" in names, "the demo archive lacks Orbavel.exe")
@@ -54,7 +84,7 @@ def check_demo(archive):
 
 
 def main():
-    packages, version, platform, out = sys.argv[1:5]
+    packages, version, platform, out, objdump = sys.argv[1:6]
     player_zip = os.path.join(packages, "Skylark-%s-%s.zip" % (version, platform))
     demo_zip = os.path.join(packages, "Skylark-%s-demo-game.zip" % version)
     expect(os.path.isfile(player_zip), "no " + player_zip)
@@ -69,7 +99,10 @@ def main():
     with zipfile.ZipFile(demo_zip) as archive:
         check_demo(archive)
         archive.extract("Orbavel.exe", game)
-    print("release: both archives checked; the player's folder is " + game)
+    size = check_symbols(os.path.join(game, "Skylark.exe"),
+                         os.path.join(packages, "Skylark-%s-%s.debug" % (version, platform)), objdump)
+    print("release: both archives checked; Skylark.exe is %d bytes (%.0f KiB); the player's "
+          "folder is %s" % (size, size / 1024.0, game))
 
 
 if __name__ == "__main__":

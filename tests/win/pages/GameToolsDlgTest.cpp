@@ -4,6 +4,9 @@
 
 #include <colordlg.h>
 
+#include "CModalLoop.h"
+#include "CRect.h"
+#include "CliengDlg.h"
 #include "DialogCloser.h"
 #include "GameLink.h"
 #include "GameToolsDlg.h"
@@ -54,6 +57,14 @@ protected:
         EXPECT_TRUE(closer.Seen());
     }
 
+    // where a point in dialog units of the page lies in its client area
+    POINT PagePoint(int x, int y) const {
+        RECT rc = {x, y, x, y};
+        ::MapDialogRect(m_page.m_hWnd, &rc);
+        return {rc.left, rc.top};
+    }
+
+    GdiplusSession m_gdiplus;
     FakeGameWindow m_game;
     HostWindow m_host{800, 600};
     CGameToolsDlg m_page;
@@ -102,7 +113,7 @@ TEST_F(ToolsPage, ACancelledChooserChangesNothing) {
     EXPECT_EQ(m_page.m_crChatColor, RGB(255, 255, 255));
 }
 
-TEST_F(ToolsPage, TheSecondGroupIsNeverEnabledAndEnterOrEscapeKeepThePage) {
+TEST_F(ToolsPage, TheSecondGroupIsNeverEnabledAndTheFirstStartsCleared) {
     for (int id : {IDC_APM_MODE, IDC_ONE_VS_THIRTEEN, IDC_AUTO_RECHARGE, IDC_H_MODE}) {
         EXPECT_FALSE(::IsWindowEnabled(Item(id))) << id;
     }
@@ -110,10 +121,57 @@ TEST_F(ToolsPage, TheSecondGroupIsNeverEnabledAndEnterOrEscapeKeepThePage) {
         EXPECT_TRUE(::IsWindowEnabled(Item(id))) << id;
         EXPECT_EQ(::SendMessageA(Item(id), BM_GETCHECK, 0, 0), BST_UNCHECKED) << id;
     }
-    m_page.SendMessage(WM_COMMAND, IDOK);
-    m_page.SendMessage(WM_COMMAND, IDCANCEL);
+}
+
+// Both pages, the play-game page finding its game running: the keys pressed on them
+// as the launcher's message loop gets them.
+TEST_F(ToolsPage, EnterAndEscapeLeaveEitherPageShownAndSendNothing) {
+    CCliengDlg play;
+    ASSERT_TRUE(play.Create(IDD_CLIENG, &m_host));
+    play.ShowWindow(SW_SHOW);
+    for (HWND hFocus : {play.m_hWnd, Item(IDC_BLINK)}) {
+        ::SetFocus(hFocus);
+        for (UINT nKey : {VK_RETURN, VK_ESCAPE}) {
+            MSG msg = {hFocus, WM_KEYDOWN, nKey, 1, ::GetTickCount(), {0, 0}};
+            CModalLoop::DispatchMessage(&msg);
+            PumpPending();
+        }
+    }
+    EXPECT_TRUE(play.IsWindowVisible());
     EXPECT_TRUE(m_page.IsWindowVisible());
     EXPECT_TRUE(m_game.m_records.empty());
+}
+
+// As when the Tools tab is chosen after the play-game tab: the play page's picture
+// is on the screen where the tools page appears.
+TEST_F(ToolsPage, ShownAfterThePlayPageItPaintsItsOwnBackgroundInsideItsGroups) {
+    const COLORREF kPicture = RGB(20, 40, 160);
+    ScratchFolder folder;
+    folder.Write("Platform\\PlayGameBackground.jpg",
+                 PictureFile(800, 600, [&](int, int) { return kPicture; }));
+    CurrentDirectory current(folder.Path());
+    CCliengDlg play;
+    ASSERT_TRUE(play.Create(IDD_CLIENG, &m_host));
+    play.m_picLoading = SkinPicture();  // the picture alone
+    m_page.ShowWindow(SW_HIDE);
+    play.MoveWindow(CRect(0, 0, 800, 600));
+    play.ShowWindow(SW_SHOW);
+    ::UpdateWindow(m_host.m_hWnd);
+    const POINT outside = PagePoint(420, 200);
+    ASSERT_EQ(ScreenPixel(play.m_hWnd, outside.x, outside.y), kPicture);
+
+    play.ShowWindow(SW_HIDE);
+    m_page.ShowWindow(SW_SHOW);
+    ::UpdateWindow(m_host.m_hWnd);
+    PumpPending();
+    const COLORREF background = ScreenPixel(m_page.m_hWnd, outside.x, outside.y);
+    EXPECT_NE(background, kPicture);
+    // inside either group, and beside the text of an enabled and a disabled check box
+    // and of the disabled line
+    for (POINT pt : {PagePoint(150, 70), PagePoint(340, 70), PagePoint(60, 66), PagePoint(280, 62),
+                     PagePoint(351, 118)}) {
+        EXPECT_EQ(ScreenPixel(m_page.m_hWnd, pt.x, pt.y), background) << pt.x << "," << pt.y;
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "CBrowserEvents.h"
 #include "CBstr.h"
 #include "CRect.h"
+#include "FakeObject.h"
 #include "FakeHtml.h"
 #include "HtmlCtrl.h"
 #include "TestSupport.h"
@@ -70,6 +71,19 @@ TEST_F(Browser, TheControlSiteHostsTheBrowserNavigatesItAndReleasesItOnce) {
     ctrl.DestroyWindow();
     EXPECT_EQ(ctrl.GetBrowser(), nullptr);
     EXPECT_EQ(pBrowser->Release(), 0u);
+}
+
+TEST_F(Browser, AControlWhoseEventsCannotBeConnectedIsNeitherActivatedNorKept) {
+    FakeObject* pFake = FakeControl_Create();
+    CBrowserHost host;
+    ASSERT_TRUE(host.CreateEx(0, "STATIC", nullptr, WS_CHILD, CRect(0, 0, 100, 100), &m_parent, 0));
+    EXPECT_FALSE(
+        host.HostControl(ComPtr<IOleObject>::Adopt(FakeControl_Interface(pFake)), nullptr));
+    EXPECT_FALSE(host.HasControl());
+    // the events asked for first; then closed and let go, never activated
+    EXPECT_STREQ(FakeObject_Calls(pFake), "CXS");
+    EXPECT_EQ(FakeObject_Refs(pFake), 1);
+    FakeObject_Release(pFake);
 }
 
 // The engine's events as it sends them: arguments last first.

@@ -10,6 +10,8 @@ using std::min;
 #include "Afx.h"
 
 void WebTest::SetUp() {
+    // control hosting is process-wide: each test finds it off, whatever ran before
+    AfxEnableControlContainer(FALSE);
     ASSERT_TRUE(AfxOleInit());
     Gdiplus::GdiplusStartupInput input;
     Gdiplus::GdiplusStartup(&m_gdiplusToken, &input, nullptr);

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "Afx.h"
+#include "BrowserSwap.h"
 #include "CBstr.h"
+#include "FakeObject.h"
 #include "GdiCapacity.h"
 #include "PlatformApp.h"
 #include "SkinFiles.h"
@@ -66,11 +68,18 @@ TEST_F(WebPage, ButtonsToolbarAndBrowserTakeTheirPlacesAndTheBrowserGoesOnce) {
         EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(dlg, nID)), pButton) << nID;
         EXPECT_EQ(pButton->m_nCellWidth, nID == IDC_WEB_HOME ? 50 : 24) << nID;
         EXPECT_EQ(pButton->m_nCellHeight, 24) << nID;
+        // inside the toolbar band, with the font that stands in for the template's
+        RECT rc;
+        pButton->GetWindowRect(&rc);
+        ::MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&rc), 2);
+        EXPECT_LE(rc.bottom, 32) << nID;
     }
     EXPECT_EQ(dlg.m_nToolbarWidth, 300);
     EXPECT_EQ(dlg.m_nToolbarHeight, 32);
 
-    // the initial update reached the browser made in OnInitDialog
+    // made when asked for, and silent from the start
+    EXPECT_EQ(dlg.m_wndHtml.m_hWnd, nullptr);
+    EXPECT_TRUE(dlg.CreateBrowser());
     IWebBrowser2* pBrowser = dlg.m_wndHtml.GetBrowser();
     ASSERT_NE(pBrowser, nullptr);
     VARIANT_BOOL silent = VARIANT_FALSE;
@@ -87,7 +96,8 @@ TEST_F(WebPage, ButtonsToolbarAndBrowserTakeTheirPlacesAndTheBrowserGoesOnce) {
     EXPECT_EQ(rc.right, 380);
     EXPECT_EQ(rc.bottom, 260);
 
-    // the focus goes on to the browser
+    // the focus goes on to the browser (the engine here, without a document, leaves it
+    // on the window the browser runs in)
     dlg.SetFocus();
     HWND hFocus = ::GetFocus();
     HWND hHost = dlg.m_wndHtml.GetBrowserHostWnd();
@@ -112,6 +122,7 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
     AfxEnableControlContainer();
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    dlg.CreateBrowser();
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
     dlg.m_wndHtml.Navigate2("about:blank#site", 0, nullptr, nullptr, nullptr, 0);
     ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
@@ -120,17 +131,24 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
 
     Click(dlg, IDC_WEB_HOME);
     EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
-    for (int nID : {IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP, IDC_WEB_REFRESH}) {
-        Click(dlg, nID);
-        PumpPending();
+
+    // the engine here keeps no history: a browser that notes the calls it gets
+    std::unique_ptr<FakeObject, void (*)(FakeObject*)> fake(FakeBrowser_Create(),
+                                                            &FakeObject_Release);
+    {
+        BrowserSwap swap(dlg.m_wndHtml, FakeBrowser_Interface(fake.get()));
+        for (int nID : {IDC_WEB_BACK, IDC_WEB_FORWARD, IDC_WEB_STOP, IDC_WEB_REFRESH}) {
+            Click(dlg, nID);
+        }
     }
-    EXPECT_TRUE(dlg.m_wndHtml.GetBrowser() != nullptr);
+    EXPECT_STREQ(FakeObject_Calls(fake.get()), "BFSR");
 }
 
 TEST_F(WebPage, WithoutABrowserThePageKeepsItsToolbarAndNothingBreaks) {
-    // control hosting never enabled: the browser cannot be made
+    // control hosting off: the browser cannot be made
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
+    dlg.CreateBrowser();
     EXPECT_EQ(dlg.m_wndHtml.GetBrowser(), nullptr);
     dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
@@ -150,6 +168,7 @@ TEST_F(WebPage, TwoHundredPagesComeAndGoLeavingNoGdiObjectsOrWindowsBehind) {
         auto pDlg = std::make_unique<CWebBrowserDlg>();
         ASSERT_TRUE(pDlg->Create(IDD_WEBBROWSER, &m_parent));
         pDlg->SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pDlg->CreateBrowser();
         pDlg->UpdateWindow();
         for (int nID : kButtonIDs) {  // the buttons make their tooltips on first use
             MSG msg = {::GetDlgItem(*pDlg, nID), WM_MOUSEMOVE, 0, 0, 0, {0, 0}};

@@ -12,8 +12,9 @@
 
 #include "Afx.h"
 #include "AnyTabPage.h"
+#include "BrowserSwap.h"
 #include "ButtonColour.h"
-#include "FakeBrowser.h"
+#include "FakeObject.h"
 #include "ScreenPicture.h"
 #include "TestSupport.h"
 #include "WebBrowserDlg.h"
@@ -22,28 +23,6 @@
 #include "resource.h"
 
 namespace {
-
-// the browser slot of an HTML view, reached as a derived class may
-struct BrowserSlot : CHtmlView {
-    static ComPtr<IWebBrowser2> CHtmlView::*Get() { return &BrowserSlot::m_pBrowser; }
-};
-
-// Puts a fake browser into a web page for its lifetime, then the page's own back.
-class BrowserSwap {
-public:
-    BrowserSwap(CWebBrowserDlg* pDlg, FakeBrowser* pFake)
-        : m_html(pDlg->m_wndHtml),
-          m_pOther(ComPtr<IWebBrowser2>::Adopt(FakeBrowser_Interface(pFake))) {
-        std::swap(m_html.*BrowserSlot::Get(), m_pOther);
-    }
-    ~BrowserSwap() { std::swap(m_html.*BrowserSlot::Get(), m_pOther); }
-    BrowserSwap(const BrowserSwap&) = delete;
-    BrowserSwap& operator=(const BrowserSwap&) = delete;
-
-private:
-    CHtmlView& m_html;
-    ComPtr<IWebBrowser2> m_pOther;
-};
 
 class FormControls : public testing::Test {
 protected:
@@ -164,11 +143,11 @@ TEST_F(FormControls, BackAndForwardShowTheirArrowsAboveGreenCaptionsOnALighterFa
 
 TEST_F(FormControls, BrowserCommandsReachOnlyTheSelectedWebPage) {
     // the forum page and a second web page, each with a browser that notes its calls
-    std::unique_ptr<FakeBrowser, void (*)(FakeBrowser*)> fakes[2] = {
-        {FakeBrowser_Create(), &FakeBrowser_Release}, {FakeBrowser_Create(), &FakeBrowser_Release}};
+    std::unique_ptr<FakeObject, void (*)(FakeObject*)> fakes[2] = {
+        {FakeBrowser_Create(), &FakeObject_Release}, {FakeBrowser_Create(), &FakeObject_Release}};
     (new CWebBrowserPage)->Create(m_pView, &m_pView->m_wndTabs);  // the strip owns it
-    BrowserSwap forum(WebPage(0), fakes[0].get());
-    BrowserSwap second(WebPage(3), fakes[1].get());
+    BrowserSwap forum(WebPage(0)->m_wndHtml, FakeBrowser_Interface(fakes[0].get()));
+    BrowserSwap second(WebPage(3)->m_wndHtml, FakeBrowser_Interface(fakes[1].get()));
 
     m_pView->m_wndTabs.SelectPage(3);
     for (int nID : {IDC_WS_BACK, IDC_WS_FORWARD, IDC_WS_STOP, IDC_WS_REFRESH}) Command(nID);
@@ -178,8 +157,8 @@ TEST_F(FormControls, BrowserCommandsReachOnlyTheSelectedWebPage) {
         m_pView->m_wndTabs.SelectPage(nTab);
         for (int nID : {IDC_WS_BACK, IDC_WS_FORWARD, IDC_WS_STOP, IDC_WS_REFRESH}) Command(nID);
     }
-    EXPECT_STREQ(FakeBrowser_Calls(fakes[0].get()), "RB");
-    EXPECT_STREQ(FakeBrowser_Calls(fakes[1].get()), "BFSR");
+    EXPECT_STREQ(FakeObject_Calls(fakes[0].get()), "RB");
+    EXPECT_STREQ(FakeObject_Calls(fakes[1].get()), "BFSR");
 }
 
 TEST_F(FormControls, PasteAndTheOtherCommandsAreTakenAndChangeNothing) {

@@ -2,14 +2,73 @@
 // window), so that its game page starts nothing.
 #include <gtest/gtest.h>
 
+#include <exdisp.h>
+
+#include <vector>
+
+#include "Afx.h"
 #include "AnyTabPage.h"
 #include "BmpBuilder.h"
+#include "CBstr.h"
 #include "CliengDlg.h"
 #include "GameLink.h"
+#include "PlatformApp.h"
 #include "TestSupport.h"
+#include "WebBrowserDlg.h"
 #include "Workspace.h"
 
 namespace {
+
+BOOL CALLBACK CountEmbedding(HWND hWnd, LPARAM lParam) {
+    char name[32] = {};
+    ::GetClassNameA(hWnd, name, sizeof(name));
+    *reinterpret_cast<int*>(lParam) += std::string(name) == "Shell Embedding";
+    return TRUE;
+}
+
+// browsers made below a window: each runs in a "Shell Embedding" window of its own
+int CountBrowsers(HWND hWnd) {
+    int n = 0;
+    ::EnumChildWindows(hWnd, &CountEmbedding, reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+// The launcher's own idle work, checked on every turn: at most one browser more
+// each time; the loop ends once nothing is left.
+class IdleApp : public CPlatformApp {
+public:
+    explicit IdleApp(HWND hWnd) : m_hWnd(hWnd) {}
+    BOOL OnIdle(LONG lCount) override {
+        const int nBefore = CountBrowsers(m_hWnd);
+        const BOOL bMore = CPlatformApp::OnIdle(lCount);
+        EXPECT_LE(CountBrowsers(m_hWnd), nBefore + 1);
+        if (!bMore) ::PostQuitMessage(0);
+        return bMore;
+    }
+
+private:
+    HWND m_hWnd;
+};
+
+// the browsers there were as the first paint of a window of the thread was taken
+int g_nBrowsersAtFirstPaint = -1;
+HWND g_hPainted = nullptr;
+LRESULT CALLBACK NoteFirstPaint(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_PAINT &&
+        g_nBrowsersAtFirstPaint < 0) {
+        g_nBrowsersAtFirstPaint = CountBrowsers(g_hPainted);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+CString LocationOf(CWebBrowserDlg* pDlg) {
+    CBstr location;
+    if (IWebBrowser2* pBrowser = pDlg->m_wndHtml.GetBrowser()) {
+        pBrowser->get_LocationURL(location.Receive());
+    }
+    return location.ToAnsi();
+}
 
 class WorkspaceView : public testing::Test {
 protected:
@@ -60,6 +119,48 @@ TEST_F(WorkspaceView, ATitleChangeRepaintsTheStripOnlyForOneOfItsPages) {
     EXPECT_FALSE(RepaintPending(pView->m_wndTabs));
     EXPECT_TRUE(pView->OnPageTitleChanged(pForum, "x"));
     EXPECT_TRUE(RepaintPending(pView->m_wndTabs));
+}
+
+TEST_F(WorkspaceView, HiddenWebPagesGetTheirBrowsersAfterTheFirstPaintOneATurnOrWhenShown) {
+    AfxEnableControlContainer();
+    m_folder.Write("Platform\\Config.ini",
+                   "[A]\r\nName=a\r\nUrl=about:blank#a\r\n[B]\r\nName=b\r\nUrl=about:blank#b\r\n");
+    m_host.ShowWindow(SW_HIDE);  // as the frame is while its view is built
+    CWorkspace* pView = Open();
+    ASSERT_EQ(pView->m_wndTabs.GetPageCount(), 5);
+    std::vector<CWebBrowserDlg*> pages;  // the forum, a and b
+    for (int i : {0, 3, 4}) {
+        pages.push_back(static_cast<CWebBrowserDlg*>(pView->m_wndTabs.GetPage(i)->m_pDlg));
+        EXPECT_EQ(pages.back()->m_wndHtml.m_hWnd, nullptr) << i;
+    }
+    EXPECT_FALSE(pView->DoDeferredWork());  // nothing while the view is not on screen
+    // Home before there is a browser: the browser starts there
+    pages[1]->m_wndHtml.m_strHomeUrl = "about:blank#home";
+    pages[1]->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WEB_HOME, BN_CLICKED));
+
+    m_host.ShowWindow(SW_SHOW);
+    pView->m_wndTabs.SelectPage(4);  // shown before its turn: at once
+    EXPECT_EQ(CountBrowsers(m_host), 1);
+    EXPECT_NE(pages[2]->m_wndHtml.GetBrowser(), nullptr);
+    g_hPainted = m_host;
+    HHOOK hHook =
+        ::SetWindowsHookExA(WH_GETMESSAGE, &NoteFirstPaint, nullptr, ::GetCurrentThreadId());
+    IdleApp(m_host).Run();
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(g_nBrowsersAtFirstPaint, 1);
+
+    for (CWebBrowserDlg* pPage : pages) {
+        IWebBrowser2* pBrowser = pPage->m_wndHtml.GetBrowser();
+        ASSERT_NE(pBrowser, nullptr);
+        VARIANT_BOOL silent = VARIANT_FALSE;
+        pBrowser->get_Silent(&silent);
+        EXPECT_EQ(silent, VARIANT_TRUE);
+    }
+    EXPECT_TRUE(PumpUntil([&] {
+        return LocationOf(pages[1]) == "about:blank#home" &&
+               LocationOf(pages[2]) == "about:blank#b";
+    })) << LocationOf(pages[1]).GetString()
+        << " " << LocationOf(pages[2]).GetString();
 }
 
 TEST_F(WorkspaceView, GoingAwayItDeletesEveryPageAndLeavesNoWindowOrGdiObject) {

@@ -1,0 +1,64 @@
+#include "FakeObject.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+struct FakeObject {
+    const void* vtbl;  // first, as an interface's is
+    LONG refs;
+    const IID* const* iids;  // the interfaces it answers to, up to a null
+    char calls[64];
+};
+
+static FakeObject* ObjectOf(void* iface) {
+    return (FakeObject*)iface;
+}
+
+FakeObject* FakeObject_Create(const void* vtbl, const IID* const* iids) {
+    FakeObject* object = (FakeObject*)calloc(1, sizeof(FakeObject));
+    object->vtbl = vtbl;
+    object->refs = 1;
+    object->iids = iids;
+    return object;
+}
+
+HRESULT FakeObject_Note(void* iface, char call) {
+    char* calls = ObjectOf(iface)->calls;
+    size_t n = strlen(calls);
+    if (n + 1 < sizeof(ObjectOf(iface)->calls)) calls[n] = call;
+    return S_OK;
+}
+
+HRESULT FakeObject_Query(void* iface, REFIID riid, void** ppv) {
+    *ppv = NULL;
+    for (const IID* const* iid = ObjectOf(iface)->iids; *iid; iid++) {
+        if (IsEqualIID(riid, *iid)) {
+            *ppv = iface;
+            FakeObject_AddRef(iface);
+            return S_OK;
+        }
+    }
+    return E_NOINTERFACE;
+}
+
+ULONG FakeObject_AddRef(void* iface) {
+    return (ULONG)InterlockedIncrement(&ObjectOf(iface)->refs);
+}
+
+ULONG FakeObject_ReleaseInterface(void* iface) {
+    LONG refs = InterlockedDecrement(&ObjectOf(iface)->refs);
+    if (refs == 0) free(ObjectOf(iface));
+    return (ULONG)refs;
+}
+
+const char* FakeObject_Calls(FakeObject* object) {
+    return object->calls;
+}
+
+LONG FakeObject_Refs(FakeObject* object) {
+    return object->refs;
+}
+
+void FakeObject_Release(FakeObject* object) {
+    FakeObject_ReleaseInterface(object);
+}

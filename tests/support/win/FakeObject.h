@@ -1,0 +1,39 @@
+/* COM objects for tests that note the calls they get, as letters in order, and
+   implement only the methods a test reaches (the others are absent). */
+#pragma once
+
+#include <windows.h>
+#include <exdisp.h>
+#include <ole2.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct FakeObject FakeObject;
+
+/* A browser: 'B' GoBack, 'F' GoForward, 'S' Stop, 'R' Refresh. The engine here keeps
+   no history, so a test learns from this which browser a command reached. */
+FakeObject* FakeBrowser_Create(void);
+/* A control whose events cannot be connected to: 'C' asked for its connection
+   points, 'S' SetClientSite, 'D' DoVerb, 'X' Close. */
+FakeObject* FakeControl_Create(void);
+
+/* the interfaces, each with a reference of its own for the caller */
+IWebBrowser2* FakeBrowser_Interface(FakeObject* object);
+IOleObject* FakeControl_Interface(FakeObject* object);
+
+const char* FakeObject_Calls(FakeObject* object);
+LONG FakeObject_Refs(FakeObject* object);
+void FakeObject_Release(FakeObject* object);
+
+/* for the fakes themselves */
+FakeObject* FakeObject_Create(const void* vtbl, const IID* const* iids);
+HRESULT FakeObject_Note(void* iface, char call);
+HRESULT FakeObject_Query(void* iface, REFIID riid, void** ppv);
+ULONG FakeObject_AddRef(void* iface);
+ULONG FakeObject_ReleaseInterface(void* iface);
+
+#ifdef __cplusplus
+}
+#endif
