@@ -163,9 +163,11 @@ protected:
     }
 
     // Brings the launcher to the front and presses Ctrl+Alt+A until the overlay
-    // opens: the launcher takes the keys once it has heard that it is in front.
+    // opens: the launcher takes the keys once it has heard that it is in front. Wine
+    // now and then tells the switch to another thread only, so each try is a new one.
     HWND OpenByKeys() {
         for (int i = 0; i < 30; i++) {
+            if (i > 0) BringToFront(m_pattern->Handle());
             BringToFront(m_hFrame);
             PressKeys({VK_CONTROL, VK_MENU, 'A'});
             if (PumpUntil([&] { return FindProcessWindow(m_launcher->Id(), "#32770"); }, 500)) {
