@@ -23,13 +23,15 @@ bool Deliver(COPYDATASTRUCT& cds, BOOL bWait) {
 
 }  // namespace
 
+HWND FindGameWindow() {
+    if (g_hGameWnd || g_strGameWndClass.IsEmpty()) return g_hGameWnd;
+    return ::FindWindowA(g_strGameWndClass, nullptr);
+}
+
 BOOL SendToGame(GameRecord* record, BOOL bWait) {
     if (!record) return FALSE;
-    if (!g_hGameWnd) {
-        if (g_strGameWndClass.IsEmpty()) return FALSE;
-        g_hGameWnd = ::FindWindowA(g_strGameWndClass, nullptr);
-        if (!g_hGameWnd) return FALSE;
-    }
+    if (!g_hGameWnd) g_hGameWnd = FindGameWindow();
+    if (!g_hGameWnd) return FALSE;
     record->hwndSender = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(g_hLauncherWnd));
     COPYDATASTRUCT cds = {0, record->cbSize, record};
     if (!Deliver(cds, bWait)) {

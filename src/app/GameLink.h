@@ -17,6 +17,10 @@ extern CString g_strGameWndClass;
 // the game hears of the launcher's activation only while it shows
 extern int g_bGamePageShown;
 
+// The game's window, looked up by class if not known yet (only a send remembers
+// it); null while there is none or the class is not set.
+HWND FindGameWindow();
+
 // Sends the record to the game's window, looking the window up by class first if
 // it is not known yet. bWait: wait for the game's answer, which must be -2; else
 // give up after 1 ms. A failed delivery forgets the window and ends the launcher

@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_HOTKEY()
 ON_WM_ACTIVATE()
+ON_WM_ACTIVATEAPP()
 ON_WM_COPYDATA()
 ON_WM_SIZING()
 ON_WM_NCHITTEST()
@@ -38,7 +39,7 @@ SIZE CMainFrame::CalcFixedWindowSize(int nHeadHeight) const {
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
-        ::UnregisterHotKey(m_hWnd, kScreenshotHotKey);
+        m_pHotKey.reset();
         GameRecord record =
             MakeLauncherClosingRecord(static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(m_hWnd)));
         SendToGame(&record, TRUE);
@@ -48,14 +49,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
-    // another program may hold the keys already: then there is no hotkey, and no fuss
-    ::RegisterHotKey(m_hWnd, kScreenshotHotKey, MOD_CONTROL | MOD_ALT, 'A');
+    m_pHotKey.reset(new CScreenshotHotKey(m_hWnd));
     return 0;
 }
 
 void CMainFrame::OnHotKey(UINT nHotKeyId, UINT, UINT) {
     // while a modal window is up (the capture itself, say) the keys do nothing
-    if (nHotKeyId != kScreenshotHotKey || !::IsWindowEnabled(m_hWnd)) return;
+    if (nHotKeyId != CScreenshotHotKey::kId || !::IsWindowEnabled(m_hWnd)) return;
     ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(ID_SCREENSHOT, 0), 0);
 }
 
@@ -65,6 +65,11 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
     if (g_bGamePageShown == 1 && g_hGameWnd) {
         ::SendMessageA(g_hGameWnd, WM_ACTIVATEAPP, active, 0);
     }
+}
+
+void CMainFrame::OnActivateApp(BOOL bActive, DWORD dwThreadID) {
+    CFrameWnd::OnActivateApp(bActive, dwThreadID);
+    if (m_pHotKey) m_pHotKey->OnActivateApp(bActive, dwThreadID);
 }
 
 BOOL CMainFrame::OnCopyData(CWnd*, COPYDATASTRUCT* pCopyDataStruct) {

@@ -2,7 +2,10 @@
 // and the end of the game link that hears from the game.
 #pragma once
 
+#include <memory>
+
 #include "CFrameWnd.h"
+#include "ScreenshotHotKey.h"
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -15,16 +18,13 @@ public:
     // The window size that gives the fixed client area, for the current frame.
     SIZE CalcFixedWindowSize(int nHeadHeight) const;
 
-    // Ctrl+Alt+A anywhere: the screen capture (command 1007), while the frame exists
-    // and no other program holds the keys
-    static constexpr int kScreenshotHotKey = 1;
-
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
     void OnSizing(UINT fwSide, LPRECT pRect);
     LRESULT OnNcHitTest(CPoint point);
@@ -32,4 +32,9 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Ctrl+Alt+A: the screen capture (command 1007), while the launcher or the game
+    // is in front and no other program holds the keys
+    std::unique_ptr<CScreenshotHotKey> m_pHotKey;
 };

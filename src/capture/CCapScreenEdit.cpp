@@ -36,6 +36,11 @@ CString ColourValue(COLORREF cr) {
 
 }  // namespace
 
+void CCapScreenEdit::SetHelpText(const CString& text) {
+    g_strLastColour.Empty();
+    SetWindowText(text);
+}
+
 void CCapScreenEdit::UpdatePixelColour(CWnd* pOverlay) {
     POINT pt;
     ::GetCursorPos(&pt);
@@ -63,23 +68,25 @@ void CCapScreenEdit::ReplaceColourValue(const CString& value) {
     ReplaceSel(value, FALSE);
 }
 
-void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {
+void CCapScreenEdit::DrawInfoBox(CDC* pPaintDC, const RECT& rectOuter) {
     CPen pen(PS_SOLID, 1, kPositionFrame);
     CFont font;
     font.CreatePointFont(90, AfxAnsiFromUtf8("宋体"), nullptr);
-    CFont* pOldFont = pDC->SelectObject(&font);
+    if (!pen.GetSafeHandle() || !font.GetSafeHandle()) return;  // a shortage of GDI objects
+    CDC dc(pPaintDC->m_hDC);  // gives the paint DC its own pen, brush and font back before these go
+    dc.SelectObject(&font);
     POINT p;
     ::GetCursorPos(&p);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const int nOldMode = dc.SetBkMode(TRANSPARENT);
     TEXTMETRICA tm = {};
-    pDC->GetTextMetrics(&tm);
+    dc.GetTextMetrics(&tm);
     const int L = tm.tmHeight + tm.tmExternalLeading;
-    const int W = pDC->GetTextExtent(AfxAnsiFromUtf8("顶点位置  ")).cx;
+    const int W = dc.GetTextExtent(AfxAnsiFromUtf8("顶点位置  ")).cx;
     const PixelRect box = PositionBoxRect({p.x, p.y}, W, L, ::GetSystemMetrics(SM_CXSCREEN));
 
-    HGDIOBJ hOldBrush = pDC->SelectStockObject(NULL_BRUSH);
-    CPen* pOldPen = pDC->SelectObject(&pen);
-    pDC->Rectangle(box.left, box.top, box.right, box.bottom);
+    dc.SelectStockObject(NULL_BRUSH);
+    dc.SelectObject(&pen);
+    dc.Rectangle(box.left, box.top, box.right, box.bottom);
     CString lines[6] = {AfxAnsiFromUtf8("顶点位置"), "", AfxAnsiFromUtf8("矩形大小"), "",
                         AfxAnsiFromUtf8("光标坐标"), ""};
     lines[1].Format("(%d,%d)", static_cast<int>(rectOuter.left), static_cast<int>(rectOuter.top));
@@ -88,12 +95,9 @@ void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {
     lines[5].Format("(%d,%d)", static_cast<int>(p.x), static_cast<int>(p.y));
     for (int k = 0; k < 6; k++) {
         RECT band = {box.left, box.top + 2 + k * L, box.left + W, box.top + 2 + (k + 1) * L};
-        pDC->DrawText(lines[k], &band, DT_CENTER);
+        dc.DrawText(lines[k], &band, DT_CENTER);
     }
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
-    pDC->SelectObject(hOldBrush);
-    pDC->SelectObject(pOldPen);
+    dc.SetBkMode(nOldMode);
 }
 
 HBRUSH CCapScreenEdit::CtlColor(CDC* pDC, UINT) {

@@ -16,12 +16,15 @@ public:
     // the colour line's format (UTF-8): the colour of the pixel under the pointer
     static const char kColourFormat[];
 
+    // The whole text anew; the colour it shows is what the next UpdatePixelColour
+    // compares with, not the one the box showed before (in this capture or the last).
+    void SetHelpText(const CString& text);
     // Shows the colour of the overlay's pixel under the pointer, replacing only the
     // value in the colour line, and only when it changed.
     void UpdatePixelColour(CWnd* pOverlay);
     // The selection's corner and size and the pointer position in a framed box
     // beside the pointer; rectOuter is the tracker's outer rectangle.
-    static void DrawInfoBox(CDC* pDC, const RECT& rectOuter);
+    static void DrawInfoBox(CDC* pPaintDC, const RECT& rectOuter);
 
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     void OnMouseMove(UINT nFlags, CPoint point);

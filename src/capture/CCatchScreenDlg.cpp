@@ -6,6 +6,7 @@
 #include "CDataExchange.h"
 #include "CPaintDC.h"
 #include "CaptureLayout.h"
+#include "ScreenshotFile.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CCatchScreenDlg, CDialog)
@@ -27,6 +28,19 @@ const unsigned kTrackerStyle = StyleSolidLine | StyleResizeOutside | StyleCentre
 const COLORREF kSelectionColour = RGB(10, 100, 130);
 const PixelRect kNoSelection = {-1, -1, -1, -1};
 const int kAnchorOffset = 4;  // the first selection's fixed corner, off the press point
+
+// A new bitmap like the source's with the rectangle r of it; null when a DC or the
+// bitmap cannot be made (a shortage of GDI objects).
+HBITMAP CopyFromDC(CDC* pSource, const PixelRect& r) {
+    CBitmap bitmap;
+    if (!bitmap.CreateCompatibleBitmap(*pSource, r.Width(), r.Height())) return nullptr;
+    {
+        CDC dcMem;  // lets go of the bitmap when it goes
+        if (!dcMem.CreateCompatibleDC(pSource) || !dcMem.SelectObject(&bitmap)) return nullptr;
+        dcMem.BitBlt(0, 0, r.Width(), r.Height(), pSource, r.left, r.top, SRCCOPY);
+    }
+    return static_cast<HBITMAP>(bitmap.Detach());
+}
 
 }  // namespace
 
@@ -57,25 +71,12 @@ HBITMAP CCatchScreenDlg::CopyScreenRect(const PixelRect& rect, BOOL bToClipboard
     // nothing to copy: also for a selection that lies wholly off the screen
     const PixelRect r = ClampToScreen(rect, m_nScreenWidth, m_nScreenHeight);
     if (IsEmptyArea(rect.Normalized()) || IsEmptyArea(r)) return nullptr;
-    CClientDC dcDisplay(nullptr);  // the screen's
-    CDC dcMem;
-    if (!dcDisplay.m_hDC || !dcMem.CreateCompatibleDC(&dcDisplay)) return nullptr;
-    CBitmap bitmap;
-    if (!bitmap.Attach(::CreateCompatibleBitmap(dcDisplay, r.Width(), r.Height()))) return nullptr;
-    {
-        CBitmap* pOld = dcMem.SelectObject(&bitmap);
-        if (bToClipboard) {
-            CDC dcFrozen;
-            dcFrozen.CreateCompatibleDC(&dcDisplay);
-            CBitmap* pOldFrozen = dcFrozen.SelectObject(m_pScreenBitmap.get());
-            dcMem.BitBlt(0, 0, r.Width(), r.Height(), &dcFrozen, r.left, r.top, SRCCOPY);
-            dcFrozen.SelectObject(pOldFrozen);
-        } else {
-            dcMem.BitBlt(0, 0, r.Width(), r.Height(), &dcDisplay, r.left, r.top, SRCCOPY);
-        }
-        dcMem.SelectObject(pOld);
+    if (!bToClipboard) {
+        CClientDC dcDisplay(nullptr);  // the screen's
+        return dcDisplay.m_hDC ? CopyFromDC(&dcDisplay, r) : nullptr;
     }
-    if (!bToClipboard) return static_cast<HBITMAP>(bitmap.Detach());
+    CBitmap bitmap;
+    if (!bitmap.Attach(CopyFrozenRect(r))) return nullptr;
     HBITMAP hBitmap = bitmap;
     if (::OpenClipboard(m_hWnd)) {
         ::EmptyClipboard();
@@ -84,6 +85,25 @@ HBITMAP CCatchScreenDlg::CopyScreenRect(const PixelRect& rect, BOOL bToClipboard
         ::CloseClipboard();
     }
     return bitmap.GetSafeHandle() ? nullptr : hBitmap;
+}
+
+HBITMAP CCatchScreenDlg::CopyFrozenRect(const PixelRect& r) const {
+    CDC dcFrozen;
+    if (!dcFrozen.CreateCompatibleDC(nullptr) || !dcFrozen.SelectObject(m_pScreenBitmap.get())) {
+        return nullptr;
+    }
+    return CopyFromDC(&dcFrozen, r);
+}
+
+bool CCatchScreenDlg::s_bOpen = false;
+
+INT_PTR CCatchScreenDlg::DoModal() {
+    // without the frozen picture there is nothing to show or copy
+    if (!m_pScreenBitmap->GetSafeHandle()) return -1;
+    s_bOpen = true;
+    const INT_PTR nResult = CDialog::DoModal();
+    s_bOpen = false;
+    return nResult;
 }
 
 BOOL CCatchScreenDlg::OnInitDialog() {
@@ -107,7 +127,7 @@ void CCatchScreenDlg::UpdateHelpText() {
     text.Format(AfxAnsiFromUtf8(CCapScreenEdit::kColourFormat), GetRValue(cr), GetGValue(cr),
                 GetBValue(cr));
     text += AfxAnsiFromUtf8(CaptureHelpText(m_bDragging, m_bHaveSelection));
-    m_editInfo.SetWindowText(text);
+    m_editInfo.SetHelpText(text);
 }
 
 void CCatchScreenDlg::InvalidateOverlay() {
@@ -123,12 +143,12 @@ void CCatchScreenDlg::InvalidateOverlay() {
 
 BOOL CCatchScreenDlg::OnEraseBkgnd(CDC* pDC) {
     CDC dcFrozen;
-    dcFrozen.CreateCompatibleDC(pDC);
-    CBitmap* pOld = dcFrozen.SelectObject(m_pScreenBitmap.get());
-    CRect rc;
-    GetClientRect(&rc);
-    pDC->BitBlt(0, 0, rc.Width(), rc.Height(), &dcFrozen, 0, 0, SRCCOPY);
-    dcFrozen.SelectObject(pOld);
+    // without a memory DC the picture cannot be drawn: this erase is skipped
+    if (dcFrozen.CreateCompatibleDC(pDC) && dcFrozen.SelectObject(m_pScreenBitmap.get())) {
+        CRect rc;
+        GetClientRect(&rc);
+        pDC->BitBlt(0, 0, rc.Width(), rc.Height(), &dcFrozen, 0, 0, SRCCOPY);
+    }
     return TRUE;
 }
 
@@ -213,11 +233,33 @@ void CCatchScreenDlg::OnLButtonUp(UINT, CPoint) {
 void CCatchScreenDlg::OnLButtonDblClk(UINT, CPoint point) {
     if (HitCode(point) == HitMiddle) {
         CopyScreenRect(m_rectTracker.m_rect, TRUE);
-        m_bHaveSelection = FALSE;
-        m_rectTracker.m_rect = kNoSelection;
-        EndDialog(IDOK);
+        Finish();
     }
     Default();
+}
+
+BOOL CCatchScreenDlg::PreTranslateMessage(MSG* pMsg) {
+    // Ctrl+S, not AltGr+S (Ctrl+Alt on some layouts)
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'S' && ::GetKeyState(VK_CONTROL) < 0 &&
+        ::GetKeyState(VK_MENU) >= 0) {
+        SaveSelection();
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CCatchScreenDlg::SaveSelection() {
+    const PixelRect r = ClampToScreen(m_rectTracker.m_rect, m_nScreenWidth, m_nScreenHeight);
+    if (!m_bHaveSelection || IsEmptyArea(r)) return;
+    CBitmap picture;
+    picture.Attach(CopyFrozenRect(r));
+    if (SaveScreenshotOrTell(picture, this)) Finish();
+}
+
+void CCatchScreenDlg::Finish() {
+    m_bHaveSelection = FALSE;
+    m_rectTracker.m_rect = kNoSelection;
+    EndDialog(IDOK);
 }
 
 void CCatchScreenDlg::ClearSelection() {

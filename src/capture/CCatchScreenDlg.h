@@ -1,7 +1,8 @@
 // The screen capture: a topmost overlay over a picture of the whole screen frozen
 // when it was made, on which the user draws a selection, adjusts it with the
 // tracker and double-clicks inside it to put that part of the picture on the
-// clipboard. Right click or Esc clears the selection, or closes without one.
+// clipboard, or presses Ctrl+S to save it as a file. Right click or Esc clears the
+// selection, or closes without one.
 #pragma once
 
 #include <memory>
@@ -39,9 +40,14 @@ public:
     // repaints the whole overlay but the information box, which would flicker
     void InvalidateOverlay();
 
+    // -1 without opening when the frozen picture could not be made
+    INT_PTR DoModal() override;
+    // an overlay runs: the screenshot command opens no second one inside it
+    static bool IsOpen() { return s_bOpen; }
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnCancel() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     void OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -74,4 +80,13 @@ private:
     // the tracker's hit code for a point; nothing is hit while there is no selection
     int HitCode(CPoint point) const;
     void ClearSelection();
+    // the rectangle (clamped) of the frozen picture in a new bitmap; null if none can be made
+    HBITMAP CopyFrozenRect(const PixelRect& r) const;
+    // Ctrl+S: the selection as a file, the clipboard left alone. A failure is told and
+    // the overlay stays, so that nothing of the picture is lost.
+    void SaveSelection();
+    // the capture is done: closes as after a copy
+    void Finish();
+
+    static bool s_bOpen;
 };

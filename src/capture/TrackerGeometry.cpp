@@ -180,3 +180,7 @@ void TrackerGeometry::DragTo(const Drag& drag, TrackPoint point) {
     }
     AdjustRect(drag.hit, m_rect);
 }
+
+int32_t TrackerGeometry::SaneHandleSize(int32_t nSize) {
+    return nSize < 1 ? 1 : nSize > 32 ? 32 : nSize;
+}

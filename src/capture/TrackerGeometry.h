@@ -84,6 +84,10 @@ public:
     // Moves the drag's targets to the point and enforces the minimum size.
     void DragTo(const Drag& drag, TrackPoint point);
 
+    // A handle size read from the player's profile, held to 1-32 pixels: sizes that
+    // cannot be drawn or would overflow the arithmetic above are not taken as given.
+    static int32_t SaneHandleSize(int32_t nSize);
+
     static Side XTarget(int nHandle);
     static Side YTarget(int nHandle);
     static int32_t& Coordinate(PixelRect& rect, Side side);

@@ -4,6 +4,7 @@
 
 #include "Afx.h"
 #include "CBitmap.h"
+#include "TrackerGeometry.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ TrackerShared::TrackerShared() {
         m_hCursors[i] = kSameAs[i] >= 0 ? m_hCursors[kSameAs[i]]
                                         : ::LoadCursorA(hInst, MAKEINTRESOURCEA(kSystemCursors[i]));
     }
-    m_nHandleSize = static_cast<int>(::GetProfileIntA("windows", "oleinplaceborderwidth", 4));
+    m_nHandleSize = TrackerGeometry::SaneHandleSize(
+        static_cast<int32_t>(::GetProfileIntA("windows", "oleinplaceborderwidth", 4)));
 }
 
 void TrackerShared::SetPenColour(COLORREF crColour) {

@@ -46,7 +46,7 @@ DWORD CButtonST::SetIcons(HICON hIconIn, HICON hIconOut) {
             HICON hGrey = CreateGreyIcon(hIconIn);
             if (hGrey && !StoreIcon(1, hGrey)) ::DestroyIcon(hGrey);
         } else if (hIconOut && !StoreIcon(1, hIconOut)) {
-            FreeIcons();
+            m_icons[0] = Icon();  // the caller keeps both, as when the first fails
             return 1;
         }
     }

@@ -28,8 +28,8 @@ public:
     CButtonST();
     ~CButtonST() override;
 
-    // 0, or 1 when an icon's information cannot be read (the button then has none).
-    // The button owns the icons from now on.
+    // 0, and the button owns the icons from now on; or 1 when an icon's information
+    // cannot be read: the button then has none, and the caller keeps both.
     DWORD SetIcons(HICON hIconIn, HICON hIconOut = nullptr);
     void SetColour(BYTE nIndex, COLORREF crColour);
     void LightenHoverColour();

@@ -21,9 +21,10 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType) {
     return AfxMessageBox(text, nType);
 }
 
-int AfxMessageBox(LPCSTR lpszText, UINT nType) {
+int AfxMessageBox(LPCSTR lpszText, UINT nType, CWnd* pOwner) {
     CWinApp* pApp = AfxGetApp();
-    HWND hOwner = pApp && pApp->GetMainWnd() ? pApp->GetMainWnd()->m_hWnd : nullptr;
+    if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
+    HWND hOwner = pOwner ? pOwner->m_hWnd : nullptr;
     const char* caption = pApp ? pApp->m_strAppName.GetString() : "";
     return ::MessageBoxA(hOwner, lpszText, caption, nType);
 }

@@ -6,10 +6,13 @@
 
 #include "CString.h"
 
+class CWnd;
+
 // Shows string nIDPrompt in a message box captioned with the application's name.
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
-// Shows the text (in the ANSI code page) in the same kind of box.
-int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK);
+// Shows the text (in the ANSI code page) in the same kind of box, owned by pOwner
+// (a topmost window's box must be) or else by the main window.
+int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, CWnd* pOwner = nullptr);
 BOOL AfxOleInit();
 // Ends OLE if AfxOleInit started it: at exit, once every window and control is gone.
 void AfxOleTerm();

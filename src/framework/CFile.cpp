@@ -7,6 +7,19 @@ BOOL CFile::OpenForRead(LPCSTR lpszFileName) {
     return m_hFile != INVALID_HANDLE_VALUE;
 }
 
+BOOL CFile::CreateNew(LPCSTR lpszFileName) {
+    Close();
+    m_hFile = ::CreateFileA(lpszFileName, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    return m_hFile != INVALID_HANDLE_VALUE;
+}
+
+BOOL CFile::Write(const void* lpBuf, UINT nCount) {
+    DWORD nWritten = 0;
+    return m_hFile != INVALID_HANDLE_VALUE &&
+           ::WriteFile(m_hFile, lpBuf, nCount, &nWritten, nullptr) && nWritten == nCount;
+}
+
 UINT CFile::Read(void* lpBuf, UINT nCount) {
     DWORD nRead = 0;
     if (m_hFile == INVALID_HANDLE_VALUE || !::ReadFile(m_hFile, lpBuf, nCount, &nRead, nullptr)) {

@@ -1,4 +1,4 @@
-// A file opened for reading, closed when it goes out of scope.
+// A file opened for reading or created for writing, closed when it goes out of scope.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +13,12 @@ public:
     CFile& operator=(const CFile&) = delete;
 
     BOOL OpenForRead(LPCSTR lpszFileName);
+    // a file that did not exist (ERROR_FILE_EXISTS when one does), for writing
+    BOOL CreateNew(LPCSTR lpszFileName);
     // bytes actually read (0 at the end or on error)
     UINT Read(void* lpBuf, UINT nCount);
+    // FALSE unless every byte was written
+    BOOL Write(const void* lpBuf, UINT nCount);
     uint64_t GetLength() const;
     void Close();
 

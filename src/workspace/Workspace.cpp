@@ -289,6 +289,8 @@ void CWorkspace::OnBrowserRefresh() {
 }
 
 void CWorkspace::OnScreenshot() {
+    // the command may come from anywhere, also while the overlay is up: one at a time
+    if (CCatchScreenDlg::IsOpen()) return;
     CWnd* pPageDlg = SelectedPageDialog();
     const HWND hPageDlg = pPageDlg ? pPageDlg->m_hWnd : nullptr;
     {

@@ -4,11 +4,13 @@
 // screen checked from outside.
 #include <gtest/gtest.h>
 
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 
+#include "GdiPlus.h"
 #include "LauncherProcess.h"
 #include "PatternWindow.h"
 #include "ProcessWindow.h"
@@ -71,6 +73,35 @@ ScreenPicture ClipboardPicture() {
     return picture;
 }
 
+// Points the player's pictures folder elsewhere while it lives; then the system
+// takes its default again.
+struct PicturesFolder {
+    explicit PicturesFolder(const std::string& path) {
+        ::RegCreateKeyA(
+            HKEY_CURRENT_USER,
+            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", &m_hKey);
+        ::RegSetValueExA(m_hKey, "My Pictures", 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(path.c_str()), path.size() + 1);
+    }
+    ~PicturesFolder() {
+        ::RegDeleteValueA(m_hKey, "My Pictures");
+        ::RegCloseKey(m_hKey);
+    }
+    HKEY m_hKey = nullptr;
+};
+
+ScreenPicture PngPicture(const std::string& path) {
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    HBITMAP hBitmap = nullptr;
+    Gdiplus::Bitmap(std::wstring(path.begin(), path.end()).c_str()).GetHBITMAP({}, &hBitmap);
+    ScreenPicture picture = ScreenPicture::FromBitmap(hBitmap);
+    ::DeleteObject(hBitmap);
+    Gdiplus::GdiplusShutdown(token);
+    return picture;
+}
+
 class Capture : public testing::Test {
 protected:
     void SetUp() override {
@@ -87,6 +118,10 @@ protected:
         ASSERT_TRUE(PumpUntil([&] {
             return ScreenPicture::FromScreen({cx, cy, cx + 1, cy + 1}).At(0, 0) != 0;
         }));
+        // Out of the way, but for a corner under the overlay's info box: brought to the
+        // front, Wine may show it over the topmost picture.
+        ::SetWindowPos(m_hFrame, nullptr, 60 - rc.right + rc.left, 60 - rc.bottom + rc.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         m_pattern.reset(new PatternWindow(ScreenRect(), 1));
         ::SetForegroundWindow(m_pattern->Handle());
         ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
@@ -118,6 +153,28 @@ protected:
     HWND OpenByCommand() {
         ::PostMessageA(m_hFrame, WM_COMMAND, kScreenshotCommand, 0);
         return WaitForOverlay();
+    }
+
+    // Brings the launcher to the front and presses Ctrl+Alt+A until the overlay
+    // opens: the launcher takes the keys once it has heard that it is in front. Wine
+    // now and then tells the switch to another thread only, so each try is a new one.
+    HWND OpenByKeys() {
+        for (int i = 0; i < 30; i++) {
+            if (i > 0) BringToFront(m_pattern->Handle());
+            BringToFront(m_hFrame);
+            PressKeys({VK_CONTROL, VK_MENU, 'A'});
+            if (PumpUntil([&] { return FindProcessWindow(m_launcher->Id(), "#32770"); }, 500)) {
+                return WaitForOverlay();
+            }
+        }
+        return nullptr;
+    }
+
+    // Asks again while the window is not in front: Wine gives the front to the desktop
+    // when a window's focus-out of a switch just before arrives after the next switch.
+    static bool BringToFront(HWND hWnd) {
+        return PumpUntil(
+            [&] { return ::SetForegroundWindow(hWnd) && ::GetForegroundWindow() == hWnd; });
     }
 
     static std::string HelpText(HWND hOverlay) {
@@ -198,8 +255,7 @@ TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
 
 TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
     const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
-    PressKeys({VK_CONTROL, VK_MENU, 'A'});
-    HWND hOverlay = WaitForOverlay();
+    HWND hOverlay = OpenByKeys();
     ASSERT_NE(hOverlay, nullptr);
 
     ASSERT_TRUE(Select(hOverlay, {600, 450}, {300, 250}));
@@ -209,23 +265,34 @@ TEST_F(Capture, TheHotkeyOpensItAndASelectionDrawnUpAndLeftIsCopiedNormalised) {
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({300, 250, 604, 454})), "");
 }
 
-TEST(CaptureHotkey, TheLauncherRunsWithoutItWhenAnotherProgramHoldsTheKeys) {
-    ASSERT_TRUE(::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'A'));
-    ScratchFolder folder;
-    ASSERT_TRUE(folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
-    ASSERT_TRUE(folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));  // no start-failure box
-    LauncherProcess launcher(folder.Path());
-    EXPECT_NE(launcher.WaitForWindow(), nullptr);
-    PatternWindow keys({0, 0, 100, 100}, 1);  // a window of ours for the keys to reach
-    ::SetForegroundWindow(keys.Handle());
+bool TakeKeys() {
+    return ::RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'A') != FALSE;
+}
+
+// The pattern window stands for another program: this test's.
+TEST_F(Capture, TheHotkeyIsHeldOnlyWhileTheLauncherIsInFrontAndNeverTakenFromAnother) {
+    HWND hOverlay = OpenByKeys();
+    ASSERT_NE(hOverlay, nullptr) << "in front: held";
+    EXPECT_FALSE(TakeKeys());
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
+
+    ASSERT_TRUE(BringToFront(m_pattern->Handle()));
+    ASSERT_TRUE(PumpUntil(TakeKeys)) << "another program in front: free for it";
+    // the launcher in front again finds the keys taken: it goes on without them, silently
+    ASSERT_TRUE(BringToFront(m_hFrame));
     PressKeys({VK_CONTROL, VK_MENU, 'A'});
     MSG msg;
     EXPECT_TRUE(PumpUntil([&] {
         return ::PeekMessageA(&msg, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE);
-    })) << "the keys stay with the program that held them";
-    EXPECT_EQ(FindProcessWindow(launcher.Id(), "#32770"), nullptr);
-    EXPECT_TRUE(launcher.Running());
+    })) << "the keys stay with the program that holds them";
+    EXPECT_EQ(FindProcessWindow(m_launcher->Id(), "#32770"), nullptr);
+
+    ASSERT_TRUE(BringToFront(m_pattern->Handle()));
     ::UnregisterHotKey(nullptr, 1);
+    hOverlay = OpenByKeys();
+    EXPECT_NE(hOverlay, nullptr) << "back in front: held again";
+    EXPECT_TRUE(m_launcher->Running());
 }
 
 TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
@@ -311,18 +378,58 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
             << HelpText(hOverlay);
         EXPECT_NE(HelpText(hOverlay).find(Ansi(kNothingSelected)), std::string::npos);
     }
-
     const int right = ScreenRect().right - 180;
     ASSERT_EQ(boxLeft(), 10);
     MouseMoveTo(40, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
     MouseMoveTo(right + 30, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == 10; }));
-    // also while a selection is being drawn, with the mouse captured
-    MouseLeftDown(300, 300);
+    // also while the tracker moves a selection and holds the mouse: the overlay tells the box
+    ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
+    MouseLeftDown(400, 400);
     MouseMoveTo(40, 40);
     EXPECT_TRUE(PumpUntil([&] { return boxLeft() == right; }));
     MouseLeftUp(40, 40);
+}
+
+TEST_F(Capture, CtrlSSavesTheSelectionAsAPngInTheGamesPicturesFolderAndTellsWhenItCannot) {
+    const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
+    ScratchFolder pictures("skylark-pictures");
+    PicturesFolder redirect(pictures.Path());
+    const std::string folder = pictures / "Orbavel";
+    pictures.Write("Orbavel", "a file where the folder would go");
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    PressKeys({VK_CONTROL, 'S'});  // without a selection: nothing
+    ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
+    PressKeys({VK_CONTROL, 'S'});
+    HWND hBox = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        hBox = FindProcessWindow(m_launcher->Id(), "#32770");
+        return hBox && ::GetWindow(hBox, GW_OWNER) == hOverlay;
+    }));
+    // the box's text (control 0xFFFF on Windows, 100 under Wine) once it is set
+    char text[1024] = {};
+    EXPECT_TRUE(PumpUntil([&] {
+        return (::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text)) ||
+                ::GetDlgItemTextA(hBox, 100, text, sizeof(text))) &&
+               std::string(text).find(folder) != std::string::npos;
+    })) << text;
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hBox); }));
+    EXPECT_TRUE(::IsWindow(hOverlay)) << "the overlay stays";
+
+    ::DeleteFileA(folder.c_str());
+    PressKeys({VK_CONTROL, 'S'});
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
+    EXPECT_TRUE(ClipboardHoldsMarker());
+    WIN32_FIND_DATAA found;  // the name's date and time: a unit test's
+    HANDLE hFound = ::FindFirstFileA((folder + "\\Orbavel *.png").c_str(), &found);
+    ASSERT_NE(hFound, INVALID_HANDLE_VALUE);
+    ::FindClose(hFound);
+    // the pixels the double-click puts on the clipboard (the first test)
+    const ScreenPicture saved = PngPicture(folder + "\\" + found.cFileName);
+    EXPECT_EQ(saved.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
 }
 
 }  // namespace

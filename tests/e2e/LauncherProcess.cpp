@@ -18,8 +18,12 @@ HWND LauncherProcess::WaitForWindow(DWORD timeoutMs) {
     return m_hWnd;
 }
 
+// The launcher first: it starts its game once idle, so a game ended while it still
+// runs can be followed by one it starts, which would outlive the test.
 LauncherProcess::~LauncherProcess() {
-    if (Started()) EndGames(Id());
+    if (!Started()) return;
+    Terminate();
+    EndGames(Id());
 }
 
 void LauncherProcess::EndGames(DWORD parentId) {

@@ -43,7 +43,7 @@ def check_player(archive):
     except UnicodeDecodeError:
         pass
     text = readme.decode("gbk")
-    for needle in ("Orbavel.exe", "Ctrl+Alt+A", "Skylark.exe", "截图", "Platform\\Config.ini"):
+    for needle in ("Orbavel.exe", "Ctrl+Alt+A", "Ctrl+S", "Skylark.exe", "截图", "Platform\\Config.ini"):
         expect(needle in text, "the read-me does not mention " + needle)
     expect("\r\n" in text and "\n" not in text.replace("\r\n", ""), "the read-me's lines end in LF")
 

@@ -22,12 +22,15 @@ ChildProcess::ChildProcess(const std::string& folder, const std::string& exe,
 
 ChildProcess::~ChildProcess() {
     if (!Started()) return;
-    if (Running()) {
-        ::TerminateProcess(m_info.hProcess, 1);
-        ::WaitForSingleObject(m_info.hProcess, 5000);
-    }
+    Terminate();
     ::CloseHandle(m_info.hThread);
     ::CloseHandle(m_info.hProcess);
+}
+
+void ChildProcess::Terminate() {
+    if (!Running()) return;
+    ::TerminateProcess(m_info.hProcess, 1);
+    ::WaitForSingleObject(m_info.hProcess, 5000);
 }
 
 bool ChildProcess::Running() const {

@@ -20,6 +20,8 @@ public:
     DWORD Id() const { return m_info.dwProcessId; }
     // GetTickCount() just before it was started
     DWORD StartTick() const { return m_startTick; }
+    // ends the process at once, if it still runs, and waits until it has gone
+    void Terminate();
     bool Running() const;
     // Waits for it to end while this thread's messages flow; true if it has (or never started).
     bool WaitForExit(DWORD timeoutMs) const;

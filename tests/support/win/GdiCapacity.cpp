@@ -1,18 +1,23 @@
 #include "GdiCapacity.h"
 
-#include <windows.h>
+GdiShortage::GdiShortage(int nLeft) {
+    m_brushes.reserve(70000);
+    while (HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3))) {
+        m_brushes.push_back(hBrush);
+        if (m_brushes.size() >= 1000000) break;  // no limit at all: stop somewhere
+    }
+    for (; nLeft > 0 && !m_brushes.empty(); nLeft--) {
+        ::DeleteObject(m_brushes.back());
+        m_brushes.pop_back();
+    }
+}
 
-#include <vector>
+GdiShortage::~GdiShortage() {
+    for (HBRUSH hBrush : m_brushes) ::DeleteObject(hBrush);
+}
 
 int FreeGdiCapacity() {
-    std::vector<HBRUSH> brushes;
-    brushes.reserve(70000);
-    while (HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3))) {
-        brushes.push_back(hBrush);
-        if (brushes.size() >= 1000000) break;  // no limit at all: stop somewhere
-    }
-    for (HBRUSH hBrush : brushes) ::DeleteObject(hBrush);
-    return static_cast<int>(brushes.size());
+    return GdiShortage(0).Taken();
 }
 
 namespace {

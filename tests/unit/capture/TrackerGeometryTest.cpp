@@ -192,4 +192,12 @@ TEST(TrackerGeometry, AdjustRectLeavesSidesTheHandleDoesNotMove) {
     EXPECT_EQ(r, (PixelRect{100, 95, 108, 103}));
 }
 
+TEST(TrackerGeometry, AHandleSizeFromTheProfileIsHeldToOneToThirtyTwoPixels) {
+    EXPECT_EQ(TrackerGeometry::SaneHandleSize(4), 4);
+    EXPECT_EQ(TrackerGeometry::SaneHandleSize(0), 1);
+    EXPECT_EQ(TrackerGeometry::SaneHandleSize(-7), 1);
+    EXPECT_EQ(TrackerGeometry::SaneHandleSize(33), 32);
+    EXPECT_EQ(TrackerGeometry::SaneHandleSize(0x7FFFFFFF), 32);
+}
+
 }  // namespace

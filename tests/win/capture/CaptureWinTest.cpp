@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "Afx.h"
+#include "CCapScreenEdit.h"
 #include "CCatchScreenDlg.h"
 #include "CMyTracker.h"
 #include "GdiCapacity.h"
@@ -76,9 +78,9 @@ TEST_F(Tracking, TheOwnerSeesEveryMessageOnceAndTheButtonUpEndsTheDrag) {
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_FALSE(m_tracker.m_bErase || m_tracker.m_bFinalErase);
 
-    // a press and release without moving changes nothing
+    // a press and release without a move between changes nothing, wherever the release lands
     m_tracker.m_rect = kStart;
-    m_wnd.Post(Mouse(WM_LBUTTONUP, 201, 161));
+    m_wnd.Post(Mouse(WM_LBUTTONUP, 231, 191));
     EXPECT_FALSE(m_tracker.TrackHandle(HitBottomRight, &m_wnd, CPoint(201, 161)));
     EXPECT_EQ(m_tracker.m_rect, kStart);
 }
@@ -149,6 +151,25 @@ TEST_F(Tracking, ThePointerShowsTheArrowOfTheHandleWhereItIsDrawn) {
     }
     EXPECT_FALSE(m_tracker.SetCursorFor(&m_wnd, HTCAPTION));
     ASSERT_NE(cursor(IDC_CAPTURE_ARROW), nullptr);
+}
+
+// The colour read last, in this capture or the one before, is not what a rewritten
+// help text shows: the next reading replaces that text's colour even when it is the same.
+TEST(InfoBox, AfterTheHelpTextIsRewrittenTheColourIsReadAnew) {
+    TrackedWindow overlay;
+    CCapScreenEdit box;
+    box.CreateEx(0, "EDIT", "", WS_POPUP | ES_MULTILINE, 500, 0, 300, 200, nullptr, nullptr);
+    ::SetCursorPos(150, 130);
+    PumpPending();
+    CString text;
+    text.Format(AfxAnsiFromUtf8(CCapScreenEdit::kColourFormat), 1, 2, 3);
+    box.SetHelpText(text);
+    box.UpdatePixelColour(&overlay);
+    const CString read = box.GetWindowText();
+    ASSERT_NE(read, text);
+    box.SetHelpText(text);
+    box.UpdatePixelColour(&overlay);
+    EXPECT_EQ(box.GetWindowText(), read);
 }
 
 // An overlay that is sent the user's input as soon as it opens.
@@ -275,6 +296,28 @@ TEST(Overlay, AHundredCapturesLeaveGdiObjectsWindowsAndMemoryAsTheyWere) {
     ::CloseClipboard();
     EXPECT_EQ(bm.bmWidth, 196);
     EXPECT_EQ(bm.bmHeight, 146);
+}
+
+TEST(Overlay, WithGdiObjectsRunningOutItOpensOnlyWithItsPictureAndSkipsWhatFails) {
+    ASSERT_EQ(ScriptedOverlay(kCopy).DoModal(), IDOK);  // the shared objects exist
+    const int nGdiFree = FreeGdiCapacity();
+    int nOpened = 0;
+    // every step that makes a GDI object fails in one round or another
+    for (int nLeft = 0; nLeft <= 40; nLeft++) {
+        GdiShortage shortage(nLeft);
+        try {
+            ScriptedOverlay overlay(kCopy);
+            const INT_PTR nResult = overlay.DoModal();
+            if (!overlay.m_pScreenBitmap->GetSafeHandle()) {
+                EXPECT_EQ(nResult, -1) << nLeft;
+            }
+            nOpened += nResult == IDOK;
+        } catch (const CResourceException&) {
+            // no pens for the tracker: the command that opens it ends there
+        }
+    }
+    EXPECT_GT(nOpened, 0);
+    EXPECT_EQ(FreeGdiCapacity(), nGdiFree);
 }
 
 }  // namespace

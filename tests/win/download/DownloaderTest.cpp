@@ -169,20 +169,23 @@ TEST_F(DownloadControl, AnotherProgramsPointersAreAnsweredZeroAndTheWindowLivesO
 
 TEST_F(DownloadControl, GoingAwayWaitsForAndClosesEveryWorkerWhateverTheEntriesAre) {
     std::atomic<int> ended(0);
-    HANDLE hThreads[2] = {};
+    // a named object goes when its last handle is closed: the third worker's is the only one
+    const std::string name = "skylark-worker-" + std::to_string(::GetCurrentProcessId());
     {
         WorkerDownloader wnd;
         ASSERT_TRUE(wnd.SubclassWindow(m_hControl));
-        for (HANDLE& h : hThreads) {
-            h = ::CreateThread(nullptr, 0, &EndSoon, &ended, 0, nullptr);
-            ASSERT_NE(h, nullptr);
-            wnd.AddWorker(h);
+        for (int i = 0; i < 2; i++) {
+            HANDLE hThread = ::CreateThread(nullptr, 0, &EndSoon, &ended, 0, nullptr);
+            ASSERT_NE(hThread, nullptr);
+            wnd.AddWorker(hThread);
         }
-        wnd.AddEntry("one entry for two workers");
+        HANDLE hEnded = ::CreateEventA(nullptr, TRUE, TRUE, name.c_str());
+        ASSERT_NE(hEnded, nullptr);
+        wnd.AddWorker(hEnded);
+        wnd.AddEntry("one entry for three workers");
     }
     EXPECT_EQ(ended.load(), 2) << "both workers ended before the window went";
-    for (HANDLE h : hThreads) {
-        DWORD flags = 0;
-        EXPECT_FALSE(::GetHandleInformation(h, &flags)) << "a worker's handle stayed open";
-    }
+    HANDLE hLeft = ::OpenEventA(SYNCHRONIZE, FALSE, name.c_str());
+    EXPECT_EQ(hLeft, nullptr) << "a worker's handle stayed open";
+    if (hLeft) ::CloseHandle(hLeft);
 }

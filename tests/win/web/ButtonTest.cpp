@@ -176,7 +176,11 @@ TEST_F(Buttons, AnIconShowsGreyAwayFromThePointerAndInColourUnderIt) {
     POINT pt = CentreOf(button);
     MouseMoveTo(pt.x, pt.y);
     EXPECT_TRUE(PumpUntil([&] { return Shown(button, 50, 20) == RGB(255, 0, 0); }));
-    EXPECT_EQ(button.SetIcons(reinterpret_cast<HICON>(1)), 1u);  // not an icon
+    // a refused icon and its partner stay the caller's, whichever was refused
+    HICON hIcon = RedIcon(), hNot = reinterpret_cast<HICON>(1);
+    EXPECT_EQ(button.SetIcons(hNot, hIcon), 1u);
+    EXPECT_EQ(button.SetIcons(hIcon, hNot), 1u);
+    EXPECT_TRUE(::DestroyIcon(hIcon)) << "the button destroyed it already";
 }
 
 }  // namespace
