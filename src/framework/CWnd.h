@@ -186,31 +186,23 @@ public:
     void OnTimer(UINT_PTR nIDEvent);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
-    void OnSysColorChange();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
-    void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     HCURSOR OnQueryDragIcon();
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
-    void OnRButtonDown(UINT nFlags, CPoint point);
     void OnRButtonUp(UINT nFlags, CPoint point);
     void OnMouseLeave();
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-    void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnCancelMode();
-    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     UINT OnGetDlgCode();
     void OnKillFocus(CWnd* pNewWnd);
     void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2);
     void OnDestroy();
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnEnable(BOOL bEnable);
-    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
-    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
 
 protected:
     DECLARE_MESSAGE_MAP()
