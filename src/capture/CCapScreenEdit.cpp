@@ -67,7 +67,7 @@ void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {
     CPen pen(PS_SOLID, 1, kPositionFrame);
     CFont font;
     font.CreatePointFont(90, AfxAnsiFromUtf8("宋体"), nullptr);
-    CFont* pOldFont = pDC->SelectObject(&font);
+    HGDIOBJ hOldFont = pDC->SelectObject(&font);
     POINT p;
     ::GetCursorPos(&p);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
@@ -78,7 +78,7 @@ void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {
     const TrackRect box = PositionBoxRect({p.x, p.y}, W, L, ::GetSystemMetrics(SM_CXSCREEN));
 
     HGDIOBJ hOldBrush = pDC->SelectStockObject(NULL_BRUSH);
-    CPen* pOldPen = pDC->SelectObject(&pen);
+    HGDIOBJ hOldPen = pDC->SelectObject(&pen);
     pDC->Rectangle(box.left, box.top, box.right, box.bottom);
     CString lines[6] = {AfxAnsiFromUtf8("顶点位置"), "", AfxAnsiFromUtf8("矩形大小"), "",
                         AfxAnsiFromUtf8("光标坐标"), ""};
@@ -91,9 +91,9 @@ void CCapScreenEdit::DrawInfoBox(CDC* pDC, const RECT& rectOuter) {
         pDC->DrawText(lines[k], &band, DT_CENTER);
     }
     pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    pDC->SelectObject(hOldFont);
     pDC->SelectObject(hOldBrush);
-    pDC->SelectObject(pOldPen);
+    pDC->SelectObject(hOldPen);
 }
 
 HBRUSH CCapScreenEdit::CtlColor(CDC* pDC, UINT) {

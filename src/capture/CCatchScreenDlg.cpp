@@ -66,17 +66,17 @@ HBITMAP CCatchScreenDlg::CopyScreenRect(const TrackRect& rect, BOOL bToClipboard
     CBitmap bitmap;
     if (!bitmap.Attach(::CreateCompatibleBitmap(dcDisplay, r.Width(), r.Height()))) return nullptr;
     {
-        CBitmap* pOld = dcMem.SelectObject(&bitmap);
+        HGDIOBJ hOld = dcMem.SelectObject(&bitmap);
         if (bToClipboard) {
             CDC dcFrozen;
             dcFrozen.CreateCompatibleDC(&dcDisplay);
-            CBitmap* pOldFrozen = dcFrozen.SelectObject(m_pScreenBitmap.get());
+            HGDIOBJ hOldFrozen = dcFrozen.SelectObject(m_pScreenBitmap.get());
             dcMem.BitBlt(0, 0, r.Width(), r.Height(), &dcFrozen, r.left, r.top, SRCCOPY);
-            dcFrozen.SelectObject(pOldFrozen);
+            dcFrozen.SelectObject(hOldFrozen);
         } else {
             dcMem.BitBlt(0, 0, r.Width(), r.Height(), &dcDisplay, r.left, r.top, SRCCOPY);
         }
-        dcMem.SelectObject(pOld);
+        dcMem.SelectObject(hOld);
     }
     if (!bToClipboard) return static_cast<HBITMAP>(bitmap.Detach());
     HBITMAP hBitmap = bitmap;
@@ -127,11 +127,11 @@ void CCatchScreenDlg::InvalidateOverlay() {
 BOOL CCatchScreenDlg::OnEraseBkgnd(CDC* pDC) {
     CDC dcFrozen;
     dcFrozen.CreateCompatibleDC(pDC);
-    CBitmap* pOld = dcFrozen.SelectObject(m_pScreenBitmap.get());
+    HGDIOBJ hOld = dcFrozen.SelectObject(m_pScreenBitmap.get());
     CRect rc;
     GetClientRect(&rc);
     pDC->BitBlt(0, 0, rc.Width(), rc.Height(), &dcFrozen, 0, 0, SRCCOPY);
-    dcFrozen.SelectObject(pOld);
+    dcFrozen.SelectObject(hOld);
     return TRUE;
 }
 
@@ -154,8 +154,8 @@ HCURSOR CCatchScreenDlg::OnQueryDragIcon() {
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-BOOL CCatchScreenDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT) {
-    if (pWnd && pWnd->m_hWnd == m_hWnd && !m_bDragging && m_bHaveSelection &&
+BOOL CCatchScreenDlg::OnSetCursor(HWND hWnd, UINT nHitTest, UINT) {
+    if (hWnd == m_hWnd && !m_bDragging && m_bHaveSelection &&
         m_rectTracker.SetCursorFor(this, nHitTest)) {
         return TRUE;
     }
@@ -248,9 +248,9 @@ void CCatchScreenDlg::OnCancel() {
     }
 }
 
-HBRUSH CCatchScreenDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    if (pWnd && pWnd->m_hWnd == m_editInfo.m_hWnd) {
+HBRUSH CCatchScreenDlg::OnCtlColor(CDC* pDC, HWND hWnd, UINT nCtlColor) {
+    HBRUSH hbr = CDialog::OnCtlColor(pDC, hWnd, nCtlColor);
+    if (hWnd && hWnd == m_editInfo.m_hWnd) {
         pDC->SetTextColor(RGB(255, 255, 255));
         // some edit controls fill their lines with this brush when they paint: keep the
         // box grey (the stock grey is RGB(128, 128, 128))

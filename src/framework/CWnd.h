@@ -34,13 +34,9 @@ public:
     ~CWnd() override;
 
     operator HWND() const { return m_hWnd; }  // NOLINT: used wherever an HWND is
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // the CWnd attached to a window, or null
     static CWnd* FromHandlePermanent(HWND hWnd);
-    // the CWnd attached to a window, or a stand-in owning nothing (see CTempObjects)
-    static CWnd* FromHandle(HWND hWnd);
-    static CWnd* MakeTemporary(HWND hWnd);  // for CTempObjects
 
     // Attaches an existing window (a dialog control, say) and routes its messages
     // here; FALSE if the window is taken or cannot be subclassed.
@@ -114,7 +110,6 @@ public:
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
-    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
     BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL UpdateWindow() { return ::UpdateWindow(m_hWnd); }
@@ -129,21 +124,6 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
-
-    // family
-    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    CWnd* GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
-    CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-
-    // activation and the mouse
-    CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-    static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
-    static BOOL ReleaseCapture() { return ::ReleaseCapture(); }
-    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-    CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
-    BOOL BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
 
     // coordinates
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
@@ -160,9 +140,6 @@ public:
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE) {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr),
                     bRedraw);
-    }
-    CFont* GetFont() const {
-        return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
     }
     // The window takes the region over (it is detached from pRgn's owner).
     int SetWindowRgn(CRgn* pRgn, BOOL bRedraw) {
@@ -186,7 +163,7 @@ public:
     void OnTimer(UINT_PTR nIDEvent);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    HBRUSH OnCtlColor(CDC* pDC, HWND hWnd, UINT nCtlColor);
     HCURSOR OnQueryDragIcon();
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
@@ -194,7 +171,7 @@ public:
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnRButtonUp(UINT nFlags, CPoint point);
     void OnMouseLeave();
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     void OnCancelMode();
     UINT OnGetDlgCode();

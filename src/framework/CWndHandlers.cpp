@@ -41,7 +41,7 @@ void CWnd::OnPaint() {
 BOOL CWnd::OnEraseBkgnd(CDC*) {
     return static_cast<BOOL>(Default());
 }
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+HBRUSH CWnd::OnCtlColor(CDC*, HWND, UINT) {
     return reinterpret_cast<HBRUSH>(Default());
 }
 HCURSOR CWnd::OnQueryDragIcon() {
@@ -65,7 +65,7 @@ void CWnd::OnRButtonUp(UINT, CPoint) {
 void CWnd::OnMouseLeave() {
     Default();
 }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
+BOOL CWnd::OnSetCursor(HWND, UINT, UINT) {
     return static_cast<BOOL>(Default());
 }
 int CWnd::OnMouseActivate(CWnd*, UINT, UINT) {

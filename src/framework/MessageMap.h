@@ -2,7 +2,8 @@
 // class's ProcessMessageMap, a chain of typed tests. An entry cracks the message's
 // parameters into the handler's arguments and sets the message result; a message no
 // entry takes goes on to the base class's map. Handlers are ordinary members found
-// by name lookup, so a class without its own OnSize gets its base class's.
+// by name lookup, so a class without its own OnSize gets its base class's. A window
+// passed as CWnd* is its attached CWnd, or null for a window no CWnd handles.
 #pragma once
 
 #include "CPoint.h"
@@ -115,7 +116,7 @@ protected:                    \
 #define ON_WM_CTLCOLOR()                                                                 \
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                  \
         result = reinterpret_cast<LRESULT>(                                              \
-            OnCtlColor(CDCRef(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), \
+            OnCtlColor(CDCRef(wParam), reinterpret_cast<HWND>(lParam),                   \
                        message - WM_CTLCOLORMSGBOX));                                    \
         return TRUE;                                                                     \
     }
@@ -133,11 +134,11 @@ protected:                    \
 #define ON_WM_MOUSELEAVE() AFX_MSG_ENTRY(WM_MOUSELEAVE, (OnMouseLeave(), result = 0))
 #define ON_WM_SETCURSOR()                                                                \
     AFX_MSG_ENTRY(WM_SETCURSOR,                                                          \
-                  result = OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), \
+                  result = OnSetCursor(reinterpret_cast<HWND>(wParam),                   \
                                        LOWORD(lParam), HIWORD(lParam)))
 #define ON_WM_MOUSEACTIVATE()                                                                \
     AFX_MSG_ENTRY(WM_MOUSEACTIVATE,                                                          \
-                  result = OnMouseActivate(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), \
+                  result = OnMouseActivate(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)), \
                                            LOWORD(lParam), HIWORD(lParam)))
 #define ON_WM_CANCELMODE() AFX_MSG_ENTRY(WM_CANCELMODE, (OnCancelMode(), result = 0))
 
@@ -145,7 +146,7 @@ protected:                    \
 #define ON_WM_GETDLGCODE() AFX_MSG_ENTRY(WM_GETDLGCODE, result = OnGetDlgCode())
 #define ON_WM_KILLFOCUS()       \
     AFX_MSG_ENTRY(WM_KILLFOCUS, \
-                  (OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))), result = 0))
+                  (OnKillFocus(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam))), result = 0))
 #define ON_WM_HOTKEY() \
     AFX_MSG_ENTRY(WM_HOTKEY, (OnHotKey(UINT(wParam), LOWORD(lParam), HIWORD(lParam)), result = 0))
 
