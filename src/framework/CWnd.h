@@ -108,46 +108,27 @@ public:
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
     BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL UpdateWindow() { return ::UpdateWindow(m_hWnd); }
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
         ::InvalidateRect(m_hWnd, lpRect, bErase);
     }
     void InvalidateRgn(HRGN hRgn, BOOL bErase = TRUE) { ::InvalidateRgn(m_hWnd, hRgn, bErase); }
-    BOOL RedrawWindow(LPCRECT lpRect = nullptr, HRGN hRgn = nullptr,
-                      UINT nFlags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
-        return ::RedrawWindow(m_hWnd, lpRect, hRgn, nFlags);
-    }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam);
-    }
 
     // coordinates
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
-    void ScreenToClient(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
     void ClientToScreen(LPRECT lpRect) const;
 
-    // style, font, region
+    // style and font
     // Removes then adds style bits; nFlags non-zero also calls SetWindowPos(nFlags) so
     // the frame follows. TRUE if the style changed.
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     // The window uses the font; the caller keeps owning it for the window's lifetime.
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE) {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr),
                     bRedraw);
     }
-    // The window takes the region over (it is detached from pRgn's owner).
-    int SetWindowRgn(CRgn* pRgn, BOOL bRedraw) {
-        return ::SetWindowRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->Detach()) : nullptr, bRedraw);
-    }
-    // A client-area DC for ReleaseDC; a CClientDC on the stack is simpler.
-    CDC* GetDC();
-    int ReleaseDC(CDC* pDC);
 
     // handlers behind the message-map entries: each does the default processing
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

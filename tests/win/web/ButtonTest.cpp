@@ -43,7 +43,7 @@ protected:
     }
     // What the button shows at (x, y) of its client area, once it has painted.
     static COLORREF Shown(CWnd& button, int x, int y) {
-        button.RedrawWindow();
+        ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
         HDC hDC = ::GetDC(button);
         COLORREF cr = ::GetPixel(hDC, x, y);
         ::ReleaseDC(button, hDC);
