@@ -92,7 +92,7 @@ void CHtmlCtrl::ReportPageTitle(CWnd* pPageWnd, const CString& strCaption) {
 // No second browser window: the page asking for one is replaced here instead.
 void CHtmlCtrl::OnNewWindow2(LPDISPATCH*, BOOL* pbCancel) {
     *pbCancel = TRUE;
-    Navigate2(m_strLinkUrl, 0, nullptr, nullptr, nullptr, 0);
+    Navigate2(m_strLinkUrl);
 }
 
 // The browser goes before the window; then the plain window's handling, not the view's.

@@ -124,9 +124,9 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
     dlg.CreateBrowser();
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
-    dlg.m_wndHtml.Navigate2("about:blank#site", 0, nullptr, nullptr, nullptr, 0);
+    dlg.m_wndHtml.Navigate2("about:blank#site");
     ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
-    dlg.m_wndHtml.Navigate2("about:blank#elsewhere", 0, nullptr, nullptr, nullptr, 0);
+    dlg.m_wndHtml.Navigate2("about:blank#elsewhere");
     ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#elsewhere"; }));
 
     Click(dlg, IDC_WEB_HOME);
