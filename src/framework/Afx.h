@@ -15,6 +15,8 @@ BOOL AfxOleInit();
 void AfxOleTerm();
 // Text written in the sources (UTF-8) in the ANSI code page the program runs under.
 CString AfxAnsiFromUtf8(const char* pszUtf8);
+// UTF-16 text (the system's, OLE's) in the ANSI code page; empty for null.
+CString AfxAnsiFromWide(const wchar_t* pszWide);
 // Allows ActiveX controls in the application's windows (FALSE: no longer, for
 // controls made afterwards).
 void AfxEnableControlContainer(BOOL bEnable = TRUE);

@@ -61,7 +61,7 @@ void CHtmlCtrl::CaptureLinkAt(POINT ptScreen) {
     CVariant value;
     // an "a" without href gives no string: keep what we had
     if (SUCCEEDED(pLink->getAttribute(name.Get(), 0, value.Receive())) && value.Type() == VT_BSTR) {
-        m_strLinkUrl = AnsiFromOle(value.Get().bstrVal);
+        m_strLinkUrl = AfxAnsiFromWide(value.Get().bstrVal);
     }
 }
 
