@@ -68,12 +68,14 @@ BOOL AfxControlContainerEnabled() {
     return g_bContainerEnabled;
 }
 
-LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon,
+                           LPCSTR lpszName) {
     static std::set<std::string> names;  // the returned names stay valid
     char name[96];
     std::snprintf(name, sizeof(name), "Skylark:%x:%p:%p:%p", nClassStyle,
                   static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
                   static_cast<void*>(hIcon));
+    if (lpszName) ::lstrcpynA(name, lpszName, sizeof(name));
     auto it = names.find(name);
     if (it != names.end()) return it->c_str();
     WNDCLASSA wc = {};

@@ -22,9 +22,11 @@ CString AfxAnsiFromWide(const wchar_t* pszWide);
 void AfxEnableControlContainer(BOOL bEnable = TRUE);
 BOOL AfxControlContainerEnabled();
 // The name of a window class of this module with these attributes, registered on
-// first use (window procedure: the system's default, which a CWnd replaces).
+// first use (window procedure: the system's default, which a CWnd replaces). A class
+// others look for by name is given that name; its first registration stands.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                           HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+                           HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr,
+                           LPCSTR lpszName = nullptr);
 // Loads the rich edit control library; FALSE if it is not there.
 BOOL AfxInitRichEdit();
 
