@@ -185,6 +185,12 @@ protected:
     // After a creation under the hook: TRUE if hWnd is the window attached here;
     // otherwise destroys hWnd, lets go of any other window and gives FALSE.
     BOOL CheckCreated(HWND hWnd);
+    // For a window made from a dialog template (a dialog, a form): makes it, attached
+    // here, its messages all left to this object's map; FALSE if it could not be made.
+    BOOL CreateFromTemplate(UINT nIDTemplate, HWND hParent);
+    // The dialog keys (Tab, Enter, Esc...) of such a window's controls, once the
+    // top-level window it is in had them (its accelerators).
+    BOOL PreTranslateDialogKeys(MSG* pMsg);
 
 private:
     static LRESULT CALLBACK StandardWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -38,6 +38,30 @@ void CWnd::ClientToScreen(LPRECT lpRect) const {
     ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
+namespace {
+// Every message reaches the window's CWnd first: the system does the rest.
+INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+}  // namespace
+
+BOOL CWnd::CreateFromTemplate(UINT nIDTemplate, HWND hParent) {
+    HookWindowCreate(this, "#32770");  // the system's dialog class
+    HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDTemplate),
+                                     hParent, &DialogProc, 0);
+    UnhookWindowCreate();
+    return CheckCreated(hWnd);
+}
+
+// IsDialogMessage takes every key: a dialog inside another window lets the
+// top-level window (its accelerators) see the key first.
+BOOL CWnd::PreTranslateDialogKeys(MSG* pMsg) {
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) return FALSE;
+    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)) return FALSE;
+    if (PreTranslateInTopLevel(pMsg)) return TRUE;
+    return ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     DWORD dwOld = GetStyle();
     DWORD dwNew = (dwOld & ~dwRemove) | dwAdd;
