@@ -113,12 +113,11 @@ protected:                    \
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, (OnPaint(), result = 0))
 #define ON_WM_ERASEBKGND() AFX_MSG_ENTRY(WM_ERASEBKGND, result = OnEraseBkgnd(CDCRef(wParam)))
 // every WM_CTLCOLOR... message; nCtlColor is CTLCOLOR_MSGBOX..CTLCOLOR_STATIC
-#define ON_WM_CTLCOLOR()                                                                 \
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                  \
-        result = reinterpret_cast<LRESULT>(                                              \
-            OnCtlColor(CDCRef(wParam), reinterpret_cast<HWND>(lParam),                   \
-                       message - WM_CTLCOLORMSGBOX));                                    \
-        return TRUE;                                                                     \
+#define ON_WM_CTLCOLOR()                                                                   \
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                    \
+        result = reinterpret_cast<LRESULT>(OnCtlColor(                                     \
+            CDCRef(wParam), reinterpret_cast<HWND>(lParam), message - WM_CTLCOLORMSGBOX)); \
+        return TRUE;                                                                       \
     }
 #define ON_WM_QUERYDRAGICON() \
     AFX_MSG_ENTRY(WM_QUERYDRAGICON, result = reinterpret_cast<LRESULT>(OnQueryDragIcon()))
@@ -132,21 +131,21 @@ protected:                    \
 #define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
 #define ON_WM_MOUSELEAVE() AFX_MSG_ENTRY(WM_MOUSELEAVE, (OnMouseLeave(), result = 0))
-#define ON_WM_SETCURSOR()                                                                \
-    AFX_MSG_ENTRY(WM_SETCURSOR,                                                          \
-                  result = OnSetCursor(reinterpret_cast<HWND>(wParam),                   \
-                                       LOWORD(lParam), HIWORD(lParam)))
-#define ON_WM_MOUSEACTIVATE()                                                                \
-    AFX_MSG_ENTRY(WM_MOUSEACTIVATE,                                                          \
-                  result = OnMouseActivate(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)), \
-                                           LOWORD(lParam), HIWORD(lParam)))
+#define ON_WM_SETCURSOR()                                                            \
+    AFX_MSG_ENTRY(WM_SETCURSOR, result = OnSetCursor(reinterpret_cast<HWND>(wParam), \
+                                                     LOWORD(lParam), HIWORD(lParam)))
+#define ON_WM_MOUSEACTIVATE()                                                                      \
+    AFX_MSG_ENTRY(WM_MOUSEACTIVATE, result = OnMouseActivate(                                      \
+                                        CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)), \
+                                        LOWORD(lParam), HIWORD(lParam)))
 #define ON_WM_CANCELMODE() AFX_MSG_ENTRY(WM_CANCELMODE, (OnCancelMode(), result = 0))
 
 // keyboard and focus
 #define ON_WM_GETDLGCODE() AFX_MSG_ENTRY(WM_GETDLGCODE, result = OnGetDlgCode())
-#define ON_WM_KILLFOCUS()       \
-    AFX_MSG_ENTRY(WM_KILLFOCUS, \
-                  (OnKillFocus(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam))), result = 0))
+#define ON_WM_KILLFOCUS() \
+    AFX_MSG_ENTRY(        \
+        WM_KILLFOCUS,     \
+        (OnKillFocus(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam))), result = 0))
 #define ON_WM_HOTKEY() \
     AFX_MSG_ENTRY(WM_HOTKEY, (OnHotKey(UINT(wParam), LOWORD(lParam), HIWORD(lParam)), result = 0))
 
