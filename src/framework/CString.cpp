@@ -9,6 +9,16 @@ CString CString::Left(int nCount) const {
     return CString(m_str.substr(0, static_cast<size_t>(nCount)));
 }
 
+CString CString::Mid(int nFirst) const {
+    return Mid(nFirst, GetLength());
+}
+
+CString CString::Mid(int nFirst, int nCount) const {
+    if (nFirst < 0) nFirst = 0;
+    if (nFirst >= GetLength() || nCount <= 0) return CString();
+    return CString(m_str.substr(static_cast<size_t>(nFirst), static_cast<size_t>(nCount)));
+}
+
 int CString::Find(char ch, int nStart) const {
     if (nStart < 0 || nStart >= GetLength()) return -1;
     size_t pos = m_str.find(ch, static_cast<size_t>(nStart));

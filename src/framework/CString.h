@@ -20,6 +20,8 @@ public:
     char GetAt(int nIndex) const { return m_str.at(static_cast<size_t>(nIndex)); }
 
     CString Left(int nCount) const;
+    CString Mid(int nFirst) const;
+    CString Mid(int nFirst, int nCount) const;
     int Find(char ch, int nStart = 0) const;
 
     // printf-style formatting into this string; returns nothing, like the original
