@@ -171,8 +171,8 @@ HCURSOR CCatchScreenDlg::OnQueryDragIcon() {
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-BOOL CCatchScreenDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT) {
-    if (pWnd && pWnd->m_hWnd == m_hWnd && !m_bDragging && m_bHaveSelection &&
+BOOL CCatchScreenDlg::OnSetCursor(HWND hWnd, UINT nHitTest, UINT) {
+    if (hWnd == m_hWnd && !m_bDragging && m_bHaveSelection &&
         m_rectTracker.SetCursorFor(this, nHitTest)) {
         return TRUE;
     }
@@ -287,9 +287,9 @@ void CCatchScreenDlg::OnCancel() {
     }
 }
 
-HBRUSH CCatchScreenDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    HBRUSH hbr = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    if (pWnd && pWnd->m_hWnd == m_editInfo.m_hWnd) {
+HBRUSH CCatchScreenDlg::OnCtlColor(CDC* pDC, HWND hWnd, UINT nCtlColor) {
+    HBRUSH hbr = CDialog::OnCtlColor(pDC, hWnd, nCtlColor);
+    if (hWnd && hWnd == m_editInfo.m_hWnd) {
         pDC->SetTextColor(RGB(255, 255, 255));
         // some edit controls fill their lines with this brush when they paint: keep the
         // box grey (the stock grey is RGB(128, 128, 128))

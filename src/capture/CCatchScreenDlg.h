@@ -56,9 +56,9 @@ public:
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     BOOL OnEraseBkgnd(CDC* pDC);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
     void OnRButtonUp(UINT nFlags, CPoint point);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    HBRUSH OnCtlColor(CDC* pDC, HWND hWnd, UINT nCtlColor);
 
     int m_nScreenWidth = 0;
     int m_nScreenHeight = 0;

@@ -74,7 +74,7 @@ BOOL CHyperLink::OnEraseBkgnd(CDC*) {
     return TRUE;
 }
 
-BOOL CHyperLink::OnSetCursor(CWnd*, UINT, UINT) {
+BOOL CHyperLink::OnSetCursor(HWND, UINT, UINT) {
     if (!m_hHandCursor) return FALSE;
     ::SetCursor(m_hHandCursor);
     return TRUE;

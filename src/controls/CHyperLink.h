@@ -20,7 +20,7 @@ protected:
 
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     BOOL OnEraseBkgnd(CDC* pDC);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnTimer(UINT_PTR nIDEvent);
     void OnClicked();

@@ -35,11 +35,16 @@ CString AfxAnsiFromUtf8(const char* pszUtf8) {
     // a plain buffer: a wide std::string would link in all of the library's own (35 KB)
     std::vector<wchar_t> wide(static_cast<size_t>(nWide));
     ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, wide.data(), nWide);
-    int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
-    if (nAnsi <= 0) return CString();
-    std::string ansi(static_cast<size_t>(nAnsi), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, &ansi[0], nAnsi, nullptr, nullptr);
-    ansi.resize(static_cast<size_t>(nAnsi - 1));  // without the terminator
+    return AfxAnsiFromWide(wide.data());
+}
+
+CString AfxAnsiFromWide(const wchar_t* pszWide) {
+    if (!pszWide || !*pszWide) return CString();
+    int n = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return CString();
+    std::string ansi(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, &ansi[0], n, nullptr, nullptr);
+    ansi.resize(static_cast<size_t>(n - 1));  // without the terminator
     return CString(ansi);
 }
 
@@ -64,12 +69,14 @@ BOOL AfxControlContainerEnabled() {
     return g_bContainerEnabled;
 }
 
-LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon,
+                           LPCSTR lpszName) {
     static std::set<std::string> names;  // the returned names stay valid
     char name[96];
     std::snprintf(name, sizeof(name), "Skylark:%x:%p:%p:%p", nClassStyle,
                   static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
                   static_cast<void*>(hIcon));
+    if (lpszName) ::lstrcpynA(name, lpszName, sizeof(name));
     auto it = names.find(name);
     if (it != names.end()) return it->c_str();
     WNDCLASSA wc = {};

@@ -18,14 +18,18 @@ BOOL AfxOleInit();
 void AfxOleTerm();
 // Text written in the sources (UTF-8) in the ANSI code page the program runs under.
 CString AfxAnsiFromUtf8(const char* pszUtf8);
+// UTF-16 text (the system's, OLE's) in the ANSI code page; empty for null.
+CString AfxAnsiFromWide(const wchar_t* pszWide);
 // Allows ActiveX controls in the application's windows (FALSE: no longer, for
 // controls made afterwards).
 void AfxEnableControlContainer(BOOL bEnable = TRUE);
 BOOL AfxControlContainerEnabled();
 // The name of a window class of this module with these attributes, registered on
-// first use (window procedure: the system's default, which a CWnd replaces).
+// first use (window procedure: the system's default, which a CWnd replaces). A class
+// others look for by name is given that name; its first registration stands.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                           HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+                           HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr,
+                           LPCSTR lpszName = nullptr);
 // Loads the rich edit control library; FALSE if it is not there.
 BOOL AfxInitRichEdit();
 

@@ -5,17 +5,10 @@
 
 class CBitmap : public CGdiObject {
 public:
-    DECLARE_GDI_FROMHANDLE(CBitmap, HBITMAP)
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }  // NOLINT
     int GetBitmap(BITMAP* pBitmap) const { return GetObject(sizeof(BITMAP), pBitmap); }
     // a bitmap like the DC's (screen colours), for a memory DC to draw into
     BOOL CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight) {
         return Attach(::CreateCompatibleBitmap(hDC, nWidth, nHeight));
-    }
-    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* pBits) {
-        return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitCount, pBits));
-    }
-    BOOL LoadBitmap(UINT nIDResource) {
-        return Attach(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDResource)));
     }
 };

@@ -3,7 +3,7 @@
 #include <exdisp.h>
 #include <exdispid.h>
 
-#include "CBstr.h"
+#include "Afx.h"
 #include "CHtmlView.h"
 
 namespace {
@@ -17,8 +17,8 @@ const VARIANTARG* Argument(const DISPPARAMS& params, UINT n) {
 CString TextArgument(const DISPPARAMS& params, UINT n) {
     const VARIANTARG* pArg = Argument(params, n);
     if (!pArg) return CString();
-    if (pArg->vt == VT_BSTR) return AnsiFromOle(pArg->bstrVal);
-    if (pArg->vt == (VT_BSTR | VT_BYREF) && pArg->pbstrVal) return AnsiFromOle(*pArg->pbstrVal);
+    if (pArg->vt == VT_BSTR) return AfxAnsiFromWide(pArg->bstrVal);
+    if (pArg->vt == (VT_BSTR | VT_BYREF) && pArg->pbstrVal) return AfxAnsiFromWide(*pArg->pbstrVal);
     return CString();
 }
 

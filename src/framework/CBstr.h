@@ -4,10 +4,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "Afx.h"
 #include "CString.h"
-
-// OLE text in the ANSI code page; empty for null.
-CString AnsiFromOle(const OLECHAR* psz);
 
 class CBstr {
 public:
@@ -30,7 +28,7 @@ public:
         return bstr;
     }
     BSTR Get() const { return m_bstr; }
-    CString ToAnsi() const { return AnsiFromOle(m_bstr); }
+    CString ToAnsi() const { return AfxAnsiFromWide(m_bstr); }
 
 private:
     BSTR m_bstr = nullptr;

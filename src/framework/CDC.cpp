@@ -1,20 +1,8 @@
 #include "CDC.h"
 
-#include "CTempObjects.h"
-
 CDC::~CDC() {
     DeleteDC();
     RestoreSelections();
-}
-
-CDC* CDC::FromHandle(HDC hDC) {
-    return hDC ? CTempObjects::Get<CDC, HDC>(hDC) : nullptr;
-}
-
-CDC* CDC::MakeTemporary(HDC hDC) {
-    CDC* pDC = new CDC(hDC);
-    pDC->m_bRestore = false;
-    return pDC;
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC) {
@@ -24,17 +12,16 @@ BOOL CDC::CreateCompatibleDC(CDC* pDC) {
     return m_bOwnsDC;
 }
 
-BOOL CDC::DeleteDC() {
-    if (!m_bOwnsDC) return FALSE;
+void CDC::DeleteDC() {
+    if (!m_bOwnsDC) return;
     RestoreSelections();
-    BOOL ok = ::DeleteDC(m_hDC);
+    ::DeleteDC(m_hDC);
     m_hDC = nullptr;
     m_bOwnsDC = false;
-    return ok;
 }
 
 void CDC::Remember(int nKind, HGDIOBJ hOld) {
-    if (m_bRestore && !m_hOriginal[nKind]) m_hOriginal[nKind] = hOld;
+    if (!m_hOriginal[nKind]) m_hOriginal[nKind] = hOld;
 }
 
 void CDC::RestoreSelections() {
@@ -74,30 +61,10 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) {
     return hOld == HGDI_ERROR ? nullptr : hOld;
 }
 
-CPen* CDC::SelectObject(CPen* pPen) {
-    return CPen::FromHandle(static_cast<HPEN>(SelectObject(pPen->m_hObject)));
-}
-
-CBrush* CDC::SelectObject(CBrush* pBrush) {
-    return CBrush::FromHandle(static_cast<HBRUSH>(SelectObject(pBrush->m_hObject)));
-}
-
-CFont* CDC::SelectObject(CFont* pFont) {
-    return CFont::FromHandle(static_cast<HFONT>(SelectObject(pFont->m_hObject)));
-}
-
-CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
-    return CBitmap::FromHandle(static_cast<HBITMAP>(SelectObject(pBitmap->m_hObject)));
-}
-
-int CDC::SelectObject(CRgn* pRgn) {
-    return ::SelectClipRgn(m_hDC, pRgn ? static_cast<HRGN>(pRgn->m_hObject) : nullptr);
-}
-
-CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground) {
+HPALETTE CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground) {
     HPALETTE hOld = ::SelectPalette(m_hDC, *pPalette, bForceBackground);
     if (hOld) Remember(kPalette, hOld);
-    return CPalette::FromHandle(hOld);
+    return hOld;
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF cr) {
@@ -106,25 +73,18 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF cr) {
     ::SetBkColor(m_hDC, crOld);
 }
 
-void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF cr) {
-    RECT rc = {x, y, x + cx, y + cy};
-    FillSolidRect(&rc, cr);
-}
-
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF crTopLeft, COLORREF crBottomRight) {
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-               lpRect->bottom - lpRect->top, crTopLeft, crBottomRight);
+    const LONG l = lpRect->left, t = lpRect->top, r = lpRect->right, b = lpRect->bottom;
+    const RECT top = {l, t, r - 1, t + 1}, left = {l, t, l + 1, b - 1};
+    const RECT right = {r - 1, t, r, b}, bottom = {l, b - 1, r, b};
+    FillSolidRect(&top, crTopLeft);
+    FillSolidRect(&left, crTopLeft);
+    FillSolidRect(&right, crBottomRight);
+    FillSolidRect(&bottom, crBottomRight);
 }
 
-void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF crBottomRight) {
-    FillSolidRect(x, y, cx - 1, 1, crTopLeft);
-    FillSolidRect(x, y, 1, cy - 1, crTopLeft);
-    FillSolidRect(x + cx - 1, y, 1, cy, crBottomRight);
-    FillSolidRect(x, y + cy - 1, cx, 1, crBottomRight);
-}
-
-CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const {
+CSize CDC::GetTextExtent(const CString& str) const {
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, &size);
+    ::GetTextExtentPoint32A(m_hDC, str.GetString(), str.GetLength(), &size);
     return CSize(size);
 }

@@ -4,30 +4,16 @@
 #include "CWinApp.h"
 #include "InitialUpdate.h"
 
-const char CDialog::kDialogClass[] = "#32770";
-
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
 ON_COMMAND(IDOK, &CDialog::OnOK)
 ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
-HWND CDialog::CreateFromTemplate(HWND hParent) {
-    HookWindowCreate(this, kDialogClass);
-    HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
-                                     hParent, &DialogProc, 0);
-    UnhookWindowCreate();
-    return CheckCreated(hWnd) ? hWnd : nullptr;
-}
-
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     m_nIDTemplate = nIDTemplate;
     m_pParentWnd = pParentWnd;
-    return CreateFromTemplate(pParentWnd ? pParentWnd->m_hWnd : nullptr) != nullptr;
+    return CreateFromTemplate(m_nIDTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr);
 }
 
 INT_PTR CDialog::DoModal() {
@@ -44,7 +30,7 @@ INT_PTR CDialog::DoModal() {
         // modal from the start: OnInitDialog may already end it
         m_bInModalLoop = true;
         m_bEndModal = false;
-        if (CreateFromTemplate(hParent)) {
+        if (CreateFromTemplate(m_nIDTemplate, hParent)) {
             if (!m_bEndModal) ShowWindow(SW_SHOW);
             loop.Run([this] { return m_bEndModal || !m_hWnd; });
         }
@@ -84,13 +70,4 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() {
     if (m_bInModalLoop) EndDialog(IDCANCEL);
-}
-
-// IsDialogMessage takes every key: a dialog inside another window lets the
-// top-level window (its accelerators) see the key first.
-BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
-    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) return FALSE;
-    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)) return FALSE;
-    if (PreTranslateInTopLevel(pMsg)) return TRUE;
-    return ::IsDialogMessageA(m_hWnd, pMsg);
 }

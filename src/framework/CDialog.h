@@ -18,20 +18,13 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-
-    // The dialog procedure of every dialog the framework makes: the dialog's CWnd
-    // sees each message first, so this only leaves the rest to the system.
-    static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
-    static const char kDialogClass[];  // the system's dialog class
+    BOOL PreTranslateMessage(MSG* pMsg) override { return PreTranslateDialogKeys(pMsg); }
 
 protected:
     DECLARE_MESSAGE_MAP()
     LRESULT HandleInitDialog(WPARAM, LPARAM);
 
 private:
-    HWND CreateFromTemplate(HWND hParent);
-
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
     bool m_bInModalLoop = false;

@@ -16,11 +16,4 @@ public:
         SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo),
                     reinterpret_cast<LPARAM>(lpszNewText));
     }
-    BOOL SetReadOnly(BOOL bReadOnly = TRUE) {
-        return static_cast<BOOL>(SendMessage(EM_SETREADONLY, static_cast<WPARAM>(bReadOnly)));
-    }
-    void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
-    void SetMargins(UINT nLeft, UINT nRight) {
-        SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));
-    }
 };

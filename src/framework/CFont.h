@@ -5,18 +5,9 @@
 
 class CFont : public CGdiObject {
 public:
-    DECLARE_GDI_FROMHANDLE(CFont, HFONT)
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }  // NOLINT
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont) {
         return Attach(::CreateFontIndirectA(lpLogFont));
-    }
-    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
-                    LPCSTR lpszFacename) {
-        return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
-                                    bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
-                                    nQuality, nPitchAndFamily, lpszFacename));
     }
     // nPointSize in tenths of a point, for the screen (or hDC) resolution
     BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, HDC hDC = nullptr) {
@@ -29,5 +20,4 @@ public:
         lf.lfHeight = -::MulDiv(nPointSize, dpi, 720);
         return CreateFontIndirect(&lf);
     }
-    int GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont); }
 };

@@ -10,7 +10,7 @@ public:
 
     BOOL Create(CWnd* pParentWnd, UINT nID) override;
     void OnInitialUpdate() override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override { return PreTranslateDialogKeys(pMsg); }
 
 private:
     UINT m_nIDTemplate;

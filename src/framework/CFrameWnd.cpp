@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "Afx.h"
 #include "CDocument.h"
 #include "CView.h"
 #include "CWinApp.h"
@@ -19,20 +20,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-void RegisterFrameClass(HICON hIcon) {
-    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (::GetClassInfoA(hInst, CFrameWnd::kFrameClassName, &wc)) return;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = hInst;
-    wc.hIcon = hIcon;
-    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = CFrameWnd::kFrameClassName;
-    ::RegisterClassA(&wc);
-}
-
 // The first '\n'-separated field of a resource string.
 CString LoadFirstField(UINT nID) {
     char text[256] = {};
@@ -47,7 +34,10 @@ CString LoadFirstField(UINT nID) {
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                           CCreateContext* pContext) {
     HINSTANCE hInst = ::GetModuleHandleA(nullptr);
-    RegisterFrameClass(::LoadIconA(hInst, MAKEINTRESOURCEA(nIDResource)));
+    // the game finds the launcher by this class name
+    AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)),
+                        reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
+                        ::LoadIconA(hInst, MAKEINTRESOURCEA(nIDResource)), kFrameClassName);
     CString title = LoadFirstField(nIDResource);
     HMENU hMenu = ::LoadMenuA(hInst, MAKEINTRESOURCEA(nIDResource));
     BOOL ok =

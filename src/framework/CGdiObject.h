@@ -1,19 +1,14 @@
-// Owner of one GDI object: deletes it when replaced or destroyed. A stand-in made
-// by FromHandle (a DC's previous selection, a control's font) owns nothing.
+// Owner of one GDI object: deletes it when replaced or destroyed.
 #pragma once
 
 #include <windows.h>
-
-#include "CTempObjects.h"
 
 class CGdiObject {
 public:
     HGDIOBJ m_hObject = nullptr;
 
     CGdiObject() = default;
-    virtual ~CGdiObject() {
-        if (m_bOwner) DeleteObject();
-    }
+    virtual ~CGdiObject() { DeleteObject(); }
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
 
@@ -29,7 +24,7 @@ public:
     }
     BOOL DeleteObject() {
         if (!m_hObject) return FALSE;
-        BOOL ok = m_bOwner ? ::DeleteObject(m_hObject) : TRUE;
+        BOOL ok = ::DeleteObject(m_hObject);
         m_hObject = nullptr;
         return ok;
     }
@@ -37,26 +32,4 @@ public:
         return m_hObject ? ::GetObjectA(m_hObject, nCount, lpObject) : 0;
     }
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
-
-protected:
-    // For FromHandle: a T that refers to h without owning it.
-    template <class T>
-    static T* MakeBorrowed(HGDIOBJ h) {
-        T* p = new T;
-        p->m_hObject = h;
-        p->m_bOwner = false;
-        return p;
-    }
-
-private:
-    bool m_bOwner = true;
 };
-
-// The stand-in of a GDI handle of class T (CPen, CBrush, CFont, CBitmap...).
-#define DECLARE_GDI_FROMHANDLE(T, H)                     \
-    static T* FromHandle(H h) {                          \
-        return h ? CTempObjects::Get<T, H>(h) : nullptr; \
-    }                                                    \
-    static T* MakeTemporary(H h) {                       \
-        return MakeBorrowed<T>(h);                       \
-    }

@@ -14,29 +14,6 @@ LPCSTR HtmlWindowClass() {
                                reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
 }
 
-// Post data travels as a byte array; none is an empty variant.
-void SetPostData(CVariant& var, LPVOID lpvPostData, DWORD dwPostDataLen) {
-    if (!lpvPostData || !dwPostDataLen) return;
-    SAFEARRAY* psa = ::SafeArrayCreateVector(VT_UI1, 0, dwPostDataLen);
-    if (!psa) return;
-    void* pData = nullptr;
-    if (SUCCEEDED(::SafeArrayAccessData(psa, &pData))) {
-        ::memcpy(pData, lpvPostData, dwPostDataLen);
-        ::SafeArrayUnaccessData(psa);
-    }
-    VARIANT* pVar = var.Receive();
-    pVar->vt = VT_ARRAY | VT_UI1;
-    pVar->parray = psa;
-}
-
-// An optional text argument: a string, or an empty variant for none.
-void SetOptionalText(CVariant& var, LPCSTR lpsz) {
-    if (!lpsz) return;
-    VARIANT* pVar = var.Receive();
-    pVar->vt = VT_BSTR;
-    pVar->bstrVal = CBstr(lpsz).Detach();
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CHtmlView, CView)
@@ -104,18 +81,15 @@ BOOL CHtmlView::PreTranslateMessage(MSG* pMsg) {
     return CView::PreTranslateMessage(pMsg);
 }
 
-void CHtmlView::Navigate2(LPCSTR lpszURL, DWORD dwFlags, LPCSTR lpszTargetFrameName,
-                          LPCSTR lpszHeaders, LPVOID lpvPostData, DWORD dwPostDataLen) {
+// No flags, no target frame, no post data and no headers: empty variants.
+void CHtmlView::Navigate2(LPCSTR lpszURL) {
     if (!m_pBrowser) return;
     CVariant url(CBstr(lpszURL).Detach());
     CVariant flags;
     VARIANT* pFlags = flags.Receive();
     pFlags->vt = VT_I4;
-    pFlags->lVal = static_cast<LONG>(dwFlags);
+    pFlags->lVal = 0;
     CVariant target, postData, headers;
-    SetOptionalText(target, lpszTargetFrameName);
-    SetOptionalText(headers, lpszHeaders);
-    SetPostData(postData, lpvPostData, dwPostDataLen);
     m_pBrowser->Navigate2(url.Ptr(), flags.Ptr(), target.Ptr(), postData.Ptr(), headers.Ptr());
 }
 

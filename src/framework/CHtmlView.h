@@ -25,9 +25,7 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Sends the browser to an address; nothing happens while there is no browser.
-    void Navigate2(LPCSTR lpszURL, DWORD dwFlags = 0, LPCSTR lpszTargetFrameName = nullptr,
-                   LPCSTR lpszHeaders = nullptr, LPVOID lpvPostData = nullptr,
-                   DWORD dwPostDataLen = 0);
+    void Navigate2(LPCSTR lpszURL);
     // The browser, or null. The view keeps its reference.
     IWebBrowser2* GetBrowser() const { return m_pBrowser.Get(); }
     // The window the browser runs in, or null.

@@ -1,17 +1,9 @@
 // The DC of a WM_PAINT handler: BeginPaint on construction, EndPaint when it goes.
 #pragma once
 
-#include "CDC.h"
+#include "CClientDC.h"
 
-class CWnd;
-
-class CPaintDC : public CDC {
+class CPaintDC : public CClientDC {
 public:
-    explicit CPaintDC(CWnd* pWnd);
-    ~CPaintDC() override;
-
-    PAINTSTRUCT m_ps = {};  // the area to paint and whether to erase it
-
-private:
-    HWND m_hWnd;
+    explicit CPaintDC(CWnd* pWnd) : CClientDC(pWnd, true) {}
 };

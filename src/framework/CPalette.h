@@ -5,7 +5,6 @@
 
 class CPalette : public CGdiObject {
 public:
-    DECLARE_GDI_FROMHANDLE(CPalette, HPALETTE)
     operator HPALETTE() const { return static_cast<HPALETTE>(m_hObject); }  // NOLINT
     BOOL CreatePalette(const LOGPALETTE* lpLogPalette) {
         return Attach(::CreatePalette(lpLogPalette));

@@ -37,9 +37,3 @@ void CToolTipCtrl::UpdateTipText(LPCSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool) 
     ti.lpszText = const_cast<LPSTR>(lpszText);
     SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
-
-void CToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect) {
-    TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool);
-    ti.rect = *lpRect;
-    SendMessage(TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
-}

@@ -17,7 +17,6 @@ public:
     BOOL AddTool(CWnd* pWnd, LPCSTR lpszText, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
     void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     void UpdateTipText(LPCSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
-    void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
     void RelayEvent(LPMSG lpMsg) {
         SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg));
     }
@@ -25,10 +24,6 @@ public:
     // wraps tips wider than nWidth pixels onto more lines
     int SetMaxTipWidth(int nWidth) {
         return static_cast<int>(SendMessage(TTM_SETMAXTIPWIDTH, 0, nWidth));
-    }
-    // TTDT_INITIAL, TTDT_AUTOPOP, TTDT_RESHOW or TTDT_AUTOMATIC, in milliseconds
-    void SetDelayTime(DWORD dwDuration, int nTime) {
-        SendMessage(TTM_SETDELAYTIME, dwDuration, MAKELONG(nTime, 0));
     }
 
 private:

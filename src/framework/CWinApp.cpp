@@ -8,7 +8,6 @@
 #include "CCommandLineInfo.h"
 #include "CModalLoop.h"
 #include "CSingleDocTemplate.h"
-#include "CTempObjects.h"
 #include "CWnd.h"
 #include "CommonDialogs.h"
 #include "afxres.h"
@@ -39,9 +38,8 @@ int CWinApp::ExitInstance() {
     return 0;
 }
 
-// the stand-ins made for handles while handling messages can go
+// nothing of the framework's own waits for idle time
 BOOL CWinApp::OnIdle(LONG) {
-    CTempObjects::DeleteAll();
     return FALSE;
 }
 

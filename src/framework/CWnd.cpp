@@ -4,7 +4,6 @@
 
 #include "Afx.h"
 #include "CDataExchange.h"
-#include "CTempObjects.h"
 
 namespace {
 
@@ -37,7 +36,7 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
 CWnd::~CWnd() {
-    if (!m_hWnd || FromHandlePermanent(m_hWnd) != this) return;  // a stand-in owns nothing
+    if (!m_hWnd || FromHandlePermanent(m_hWnd) != this) return;
     m_bAutoDelete = false;  // being deleted already: the window's end must not delete it again
     ::DestroyWindow(m_hWnd);
     if (m_hWnd) UnsubclassWindow();  // a window of another thread outlives us
@@ -46,18 +45,6 @@ CWnd::~CWnd() {
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     auto it = PermanentMap().find(hWnd);
     return it == PermanentMap().end() ? nullptr : it->second;
-}
-
-CWnd* CWnd::FromHandle(HWND hWnd) {
-    if (!hWnd) return nullptr;
-    if (CWnd* pWnd = FromHandlePermanent(hWnd)) return pWnd;
-    return CTempObjects::Get<CWnd, HWND>(hWnd);
-}
-
-CWnd* CWnd::MakeTemporary(HWND hWnd) {
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = hWnd;  // not attached: its messages do not come here
-    return pWnd;
 }
 
 void CWnd::Attach(HWND hWnd) {

@@ -34,13 +34,9 @@ public:
     ~CWnd() override;
 
     operator HWND() const { return m_hWnd; }  // NOLINT: used wherever an HWND is
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // the CWnd attached to a window, or null
     static CWnd* FromHandlePermanent(HWND hWnd);
-    // the CWnd attached to a window, or a stand-in owning nothing (see CTempObjects)
-    static CWnd* FromHandle(HWND hWnd);
-    static CWnd* MakeTemporary(HWND hWnd);  // for CTempObjects
 
     // Attaches an existing window (a dialog control, say) and routes its messages
     // here; FALSE if the window is taken or cannot be subclassed.
@@ -112,65 +108,27 @@ public:
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
-    static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
     BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL UpdateWindow() { return ::UpdateWindow(m_hWnd); }
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
         ::InvalidateRect(m_hWnd, lpRect, bErase);
     }
     void InvalidateRgn(HRGN hRgn, BOOL bErase = TRUE) { ::InvalidateRgn(m_hWnd, hRgn, bErase); }
-    BOOL RedrawWindow(LPCRECT lpRect = nullptr, HRGN hRgn = nullptr,
-                      UINT nFlags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
-        return ::RedrawWindow(m_hWnd, lpRect, hRgn, nFlags);
-    }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam);
-    }
-
-    // family
-    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    CWnd* GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
-    CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-
-    // activation and the mouse
-    CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-    static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
-    static BOOL ReleaseCapture() { return ::ReleaseCapture(); }
-    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-    CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
-    BOOL BringWindowToTop() { return ::BringWindowToTop(m_hWnd); }
 
     // coordinates
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
-    void ScreenToClient(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
     void ClientToScreen(LPRECT lpRect) const;
 
-    // style, font, region
+    // style and font
     // Removes then adds style bits; nFlags non-zero also calls SetWindowPos(nFlags) so
     // the frame follows. TRUE if the style changed.
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     // The window uses the font; the caller keeps owning it for the window's lifetime.
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE) {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->m_hObject : nullptr),
                     bRedraw);
     }
-    CFont* GetFont() const {
-        return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
-    }
-    // The window takes the region over (it is detached from pRgn's owner).
-    int SetWindowRgn(CRgn* pRgn, BOOL bRedraw) {
-        return ::SetWindowRgn(m_hWnd, pRgn ? static_cast<HRGN>(pRgn->Detach()) : nullptr, bRedraw);
-    }
-    // A client-area DC for ReleaseDC; a CClientDC on the stack is simpler.
-    CDC* GetDC();
-    int ReleaseDC(CDC* pDC);
 
     // handlers behind the message-map entries: each does the default processing
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -186,31 +144,23 @@ public:
     void OnTimer(UINT_PTR nIDEvent);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
-    void OnSysColorChange();
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
-    void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    HBRUSH OnCtlColor(CDC* pDC, HWND hWnd, UINT nCtlColor);
     HCURSOR OnQueryDragIcon();
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
-    void OnRButtonDown(UINT nFlags, CPoint point);
     void OnRButtonUp(UINT nFlags, CPoint point);
     void OnMouseLeave();
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-    void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnCancelMode();
-    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     UINT OnGetDlgCode();
     void OnKillFocus(CWnd* pNewWnd);
     void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2);
     void OnDestroy();
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnEnable(BOOL bEnable);
-    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
-    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -235,6 +185,12 @@ protected:
     // After a creation under the hook: TRUE if hWnd is the window attached here;
     // otherwise destroys hWnd, lets go of any other window and gives FALSE.
     BOOL CheckCreated(HWND hWnd);
+    // For a window made from a dialog template (a dialog, a form): makes it, attached
+    // here, its messages all left to this object's map; FALSE if it could not be made.
+    BOOL CreateFromTemplate(UINT nIDTemplate, HWND hParent);
+    // The dialog keys (Tab, Enter, Esc...) of such a window's controls, once the
+    // top-level window it is in had them (its accelerators).
+    BOOL PreTranslateDialogKeys(MSG* pMsg);
 
 private:
     static LRESULT CALLBACK StandardWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -41,17 +41,8 @@ void CWnd::OnPaint() {
 BOOL CWnd::OnEraseBkgnd(CDC*) {
     return static_cast<BOOL>(Default());
 }
-void CWnd::OnSysColorChange() {
-    Default();
-}
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+HBRUSH CWnd::OnCtlColor(CDC*, HWND, UINT) {
     return reinterpret_cast<HBRUSH>(Default());
-}
-void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) {
-    Default();
-}
-void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT) {
-    Default();
 }
 HCURSOR CWnd::OnQueryDragIcon() {
     return reinterpret_cast<HCURSOR>(Default());
@@ -68,28 +59,19 @@ void CWnd::OnLButtonUp(UINT, CPoint) {
 void CWnd::OnLButtonDblClk(UINT, CPoint) {
     Default();
 }
-void CWnd::OnRButtonDown(UINT, CPoint) {
-    Default();
-}
 void CWnd::OnRButtonUp(UINT, CPoint) {
     Default();
 }
 void CWnd::OnMouseLeave() {
     Default();
 }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
+BOOL CWnd::OnSetCursor(HWND, UINT, UINT) {
     return static_cast<BOOL>(Default());
 }
 int CWnd::OnMouseActivate(CWnd*, UINT, UINT) {
     return static_cast<int>(Default());
 }
-void CWnd::OnNcLButtonDown(UINT, CPoint) {
-    Default();
-}
 void CWnd::OnCancelMode() {
-    Default();
-}
-void CWnd::OnKeyDown(UINT, UINT, UINT) {
     Default();
 }
 UINT CWnd::OnGetDlgCode() {
@@ -108,11 +90,5 @@ void CWnd::OnShowWindow(BOOL, UINT) {
     Default();
 }
 void CWnd::OnEnable(BOOL) {
-    Default();
-}
-void CWnd::OnActivateApp(BOOL, DWORD) {
-    Default();
-}
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) {
     Default();
 }

@@ -1,5 +1,4 @@
 // The thin wrappers of window functions that do more than forward one call.
-#include "CClientDC.h"
 #include "CWnd.h"
 
 CString CWnd::GetWindowText() const {
@@ -35,41 +34,42 @@ void CWnd::CenterWindow() {
     SetWindowPos(nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CWnd::ScreenToClient(LPRECT lpRect) const {
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
 void CWnd::ClientToScreen(LPRECT lpRect) const {
     ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
 namespace {
-BOOL ModifyLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    DWORD dwOld = static_cast<DWORD>(::GetWindowLongA(hWnd, nIndex));
-    DWORD dwNew = (dwOld & ~dwRemove) | dwAdd;
-    if (dwNew == dwOld) return FALSE;
-    ::SetWindowLongA(hWnd, nIndex, static_cast<LONG>(dwNew));
-    if (nFlags) {
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    }
-    return TRUE;
+// Every message reaches the window's CWnd first: the system does the rest.
+INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
 }
 }  // namespace
 
+BOOL CWnd::CreateFromTemplate(UINT nIDTemplate, HWND hParent) {
+    HookWindowCreate(this, "#32770");  // the system's dialog class
+    HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDTemplate),
+                                     hParent, &DialogProc, 0);
+    UnhookWindowCreate();
+    return CheckCreated(hWnd);
+}
+
+// IsDialogMessage takes every key: a dialog inside another window lets the
+// top-level window (its accelerators) see the key first.
+BOOL CWnd::PreTranslateDialogKeys(MSG* pMsg) {
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) return FALSE;
+    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)) return FALSE;
+    if (PreTranslateInTopLevel(pMsg)) return TRUE;
+    return ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    return ModifyLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    return ModifyLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
-}
-
-CDC* CWnd::GetDC() {
-    return new CClientDC(this);
-}
-
-int CWnd::ReleaseDC(CDC* pDC) {
-    delete pDC;  // the CClientDC made by GetDC releases its DC
-    return 1;
+    DWORD dwOld = GetStyle();
+    DWORD dwNew = (dwOld & ~dwRemove) | dwAdd;
+    if (dwNew == dwOld) return FALSE;
+    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwNew));
+    if (nFlags) {
+        SetWindowPos(nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    }
+    return TRUE;
 }

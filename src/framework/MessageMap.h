@@ -2,7 +2,8 @@
 // class's ProcessMessageMap, a chain of typed tests. An entry cracks the message's
 // parameters into the handler's arguments and sets the message result; a message no
 // entry takes goes on to the base class's map. Handlers are ordinary members found
-// by name lookup, so a class without its own OnSize gets its base class's.
+// by name lookup, so a class without its own OnSize gets its base class's. A window
+// passed as CWnd* is its attached CWnd, or null for a window no CWnd handles.
 #pragma once
 
 #include "CPoint.h"
@@ -46,22 +47,6 @@ protected:                    \
         return TRUE;                                                                   \
     }
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-// menu and accelerator commands idFirst..idLast, handler void (UINT nID)
-#define ON_COMMAND_RANGE(idFirst, idLast, memberFxn)                                   \
-    if (message == WM_COMMAND && HIWORD(wParam) == 0 && LOWORD(wParam) >= (idFirst) && \
-        LOWORD(wParam) <= (idLast)) {                                                  \
-        (this->*(memberFxn))(LOWORD(wParam));                                          \
-        result = 0;                                                                    \
-        return TRUE;                                                                   \
-    }
-// WM_NOTIFY from child id, handler void (NMHDR*, LRESULT*)
-#define ON_NOTIFY(code, id, memberFxn)                                              \
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (code) && \
-        reinterpret_cast<NMHDR*>(lParam)->idFrom == UINT_PTR(id)) {                 \
-        result = 0;                                                                 \
-        (this->*(memberFxn))(reinterpret_cast<NMHDR*>(lParam), &result);            \
-        return TRUE;                                                                \
-    }
 
 // Reflected entries, in the control's own map: the control takes its notification
 // before its parent sees it.
@@ -78,14 +63,6 @@ protected:                    \
         (this->*(memberFxn))()) {                                              \
         result = 0;                                                            \
         return TRUE;                                                           \
-    }
-// WM_NOTIFY of the control itself, handler void (NMHDR*, LRESULT*)
-#define ON_NOTIFY_REFLECT(code, memberFxn)                               \
-    if (message == WM_REFLECT_BASE + WM_NOTIFY &&                        \
-        reinterpret_cast<NMHDR*>(lParam)->code == (code)) {              \
-        result = 0;                                                      \
-        (this->*(memberFxn))(reinterpret_cast<NMHDR*>(lParam), &result); \
-        return TRUE;                                                     \
     }
 // the control's colours, handler HBRUSH CtlColor(CDC*, UINT nCtlColor); a null brush
 // leaves them to the parent
@@ -135,23 +112,13 @@ protected:                    \
 // painting and colours
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, (OnPaint(), result = 0))
 #define ON_WM_ERASEBKGND() AFX_MSG_ENTRY(WM_ERASEBKGND, result = OnEraseBkgnd(CDCRef(wParam)))
-#define ON_WM_SYSCOLORCHANGE() AFX_MSG_ENTRY(WM_SYSCOLORCHANGE, (OnSysColorChange(), result = 0))
 // every WM_CTLCOLOR... message; nCtlColor is CTLCOLOR_MSGBOX..CTLCOLOR_STATIC
-#define ON_WM_CTLCOLOR()                                                                 \
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                  \
-        result = reinterpret_cast<LRESULT>(                                              \
-            OnCtlColor(CDCRef(wParam), CWnd::FromHandle(reinterpret_cast<HWND>(lParam)), \
-                       message - WM_CTLCOLORMSGBOX));                                    \
-        return TRUE;                                                                     \
+#define ON_WM_CTLCOLOR()                                                                   \
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                    \
+        result = reinterpret_cast<LRESULT>(OnCtlColor(                                     \
+            CDCRef(wParam), reinterpret_cast<HWND>(lParam), message - WM_CTLCOLORMSGBOX)); \
+        return TRUE;                                                                       \
     }
-#define ON_WM_DRAWITEM() \
-    AFX_MSG_ENTRY(       \
-        WM_DRAWITEM,     \
-        (OnDrawItem(int(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)), result = TRUE))
-#define ON_WM_MEASUREITEM()                                                                   \
-    AFX_MSG_ENTRY(WM_MEASUREITEM,                                                             \
-                  (OnMeasureItem(int(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)), \
-                   result = TRUE))
 #define ON_WM_QUERYDRAGICON() \
     AFX_MSG_ENTRY(WM_QUERYDRAGICON, result = reinterpret_cast<LRESULT>(OnQueryDragIcon()))
 
@@ -162,28 +129,23 @@ protected:                    \
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
-#define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
 #define ON_WM_MOUSELEAVE() AFX_MSG_ENTRY(WM_MOUSELEAVE, (OnMouseLeave(), result = 0))
-#define ON_WM_SETCURSOR()                                                                \
-    AFX_MSG_ENTRY(WM_SETCURSOR,                                                          \
-                  result = OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), \
-                                       LOWORD(lParam), HIWORD(lParam)))
-#define ON_WM_MOUSEACTIVATE()                                                                \
-    AFX_MSG_ENTRY(WM_MOUSEACTIVATE,                                                          \
-                  result = OnMouseActivate(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), \
-                                           LOWORD(lParam), HIWORD(lParam)))
-#define ON_WM_NCLBUTTONDOWN() \
-    AFX_MSG_ENTRY(WM_NCLBUTTONDOWN, (OnNcLButtonDown(UINT(wParam), CPoint(lParam)), result = 0))
+#define ON_WM_SETCURSOR()                                                            \
+    AFX_MSG_ENTRY(WM_SETCURSOR, result = OnSetCursor(reinterpret_cast<HWND>(wParam), \
+                                                     LOWORD(lParam), HIWORD(lParam)))
+#define ON_WM_MOUSEACTIVATE()                                                                      \
+    AFX_MSG_ENTRY(WM_MOUSEACTIVATE, result = OnMouseActivate(                                      \
+                                        CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam)), \
+                                        LOWORD(lParam), HIWORD(lParam)))
 #define ON_WM_CANCELMODE() AFX_MSG_ENTRY(WM_CANCELMODE, (OnCancelMode(), result = 0))
 
 // keyboard and focus
-#define ON_WM_KEYDOWN() \
-    AFX_MSG_ENTRY(WM_KEYDOWN, (OnKeyDown(UINT(wParam), LOWORD(lParam), HIWORD(lParam)), result = 0))
 #define ON_WM_GETDLGCODE() AFX_MSG_ENTRY(WM_GETDLGCODE, result = OnGetDlgCode())
-#define ON_WM_KILLFOCUS()       \
-    AFX_MSG_ENTRY(WM_KILLFOCUS, \
-                  (OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))), result = 0))
+#define ON_WM_KILLFOCUS() \
+    AFX_MSG_ENTRY(        \
+        WM_KILLFOCUS,     \
+        (OnKillFocus(CWnd::FromHandlePermanent(reinterpret_cast<HWND>(wParam))), result = 0))
 #define ON_WM_HOTKEY() \
     AFX_MSG_ENTRY(WM_HOTKEY, (OnHotKey(UINT(wParam), LOWORD(lParam), HIWORD(lParam)), result = 0))
 
@@ -192,8 +154,3 @@ protected:                    \
 #define ON_WM_SHOWWINDOW() \
     AFX_MSG_ENTRY(WM_SHOWWINDOW, (OnShowWindow(BOOL(wParam), UINT(lParam)), result = 0))
 #define ON_WM_ENABLE() AFX_MSG_ENTRY(WM_ENABLE, (OnEnable(BOOL(wParam)), result = 0))
-#define ON_WM_ACTIVATEAPP() \
-    AFX_MSG_ENTRY(WM_ACTIVATEAPP, (OnActivateApp(BOOL(wParam), DWORD(lParam)), result = 0))
-#define ON_WM_GETMINMAXINFO()       \
-    AFX_MSG_ENTRY(WM_GETMINMAXINFO, \
-                  (OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)), result = 0))

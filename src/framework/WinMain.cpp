@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "Afx.h"
-#include "CTempObjects.h"
 #include "CWinApp.h"
 #include "CWnd.h"
 #include "afxres.h"
@@ -59,7 +58,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
         nExitCode = FailApplication(pApp);
     }
     // every window, and with them every hosted control, is gone by now
-    CTempObjects::DeleteAll();
     AfxOleTerm();
     return nExitCode;
 }

@@ -25,22 +25,13 @@ struct LocalFreer {
     void operator()(LPWSTR* p) const { ::LocalFree(p); }
 };
 
-std::string AnsiFromWide(LPCWSTR pszWide) {
-    int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);
-    if (nBytes <= 1) return std::string();
-    std::string text(static_cast<size_t>(nBytes), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, &text[0], nBytes, nullptr, nullptr);
-    text.resize(static_cast<size_t>(nBytes - 1));
-    return text;
-}
-
 // The launcher's command line split as the system splits it; none if it cannot be.
 std::vector<std::string> LauncherArguments() {
     int argc = 0;
     std::unique_ptr<LPWSTR, LocalFreer> argv(::CommandLineToArgvW(::GetCommandLineW(), &argc));
     std::vector<std::string> arguments;
     if (!argv) return arguments;
-    for (int i = 0; i < argc; i++) arguments.push_back(AnsiFromWide(argv.get()[i]));
+    for (int i = 0; i < argc; i++) arguments.push_back(AfxAnsiFromWide(argv.get()[i]).str());
     return arguments;
 }
 

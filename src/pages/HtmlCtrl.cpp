@@ -61,7 +61,7 @@ void CHtmlCtrl::CaptureLinkAt(POINT ptScreen) {
     CVariant value;
     // an "a" without href gives no string: keep what we had
     if (SUCCEEDED(pLink->getAttribute(name.Get(), 0, value.Receive())) && value.Type() == VT_BSTR) {
-        m_strLinkUrl = AnsiFromOle(value.Get().bstrVal);
+        m_strLinkUrl = AfxAnsiFromWide(value.Get().bstrVal);
     }
 }
 
@@ -93,7 +93,7 @@ void CHtmlCtrl::ReportPageTitle(CWnd* pPageWnd, const CString& strCaption) {
 // No second browser window: the page asking for one is replaced here instead.
 void CHtmlCtrl::OnNewWindow2(LPDISPATCH*, BOOL* pbCancel) {
     *pbCancel = TRUE;
-    Navigate2(m_strLinkUrl, 0, nullptr, nullptr, nullptr, 0);
+    Navigate2(m_strLinkUrl);
 }
 
 // The browser goes before the window; then the plain window's handling, not the view's.

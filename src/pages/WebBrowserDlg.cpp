@@ -77,14 +77,14 @@ BOOL CWebBrowserDlg::CreateBrowser() {
     }
     m_wndHtml.SendMessage(WM_INITIALUPDATE);  // silent from the start
     if (!m_strBrowserUrl.IsEmpty()) {
-        m_wndHtml.Navigate2(m_strBrowserUrl, 0, nullptr, nullptr, nullptr, 0);
+        m_wndHtml.Navigate2(m_strBrowserUrl);
     }
     return TRUE;
 }
 
 void CWebBrowserDlg::Navigate(const CString& strUrl) {
     if (m_bBrowserMade) {
-        m_wndHtml.Navigate2(strUrl, 0, nullptr, nullptr, nullptr, 0);
+        m_wndHtml.Navigate2(strUrl);
     } else {
         m_strBrowserUrl = strUrl;
     }

@@ -82,7 +82,7 @@ TEST_F(LauncherFrame, IsADialogFrameThatCannotBeSizedOrMaximised) {
     EXPECT_EQ(style & (WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX),
               DWORD(WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX));
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
-    EXPECT_TRUE(pFrame->GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(::GetWindowLongA(*pFrame, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     EXPECT_EQ(::GetMenu(pFrame->m_hWnd), nullptr);
 }
 

@@ -21,10 +21,11 @@ TEST(DeviceContext, SelectionsAreUndoneOnEveryPathAndAMemoryDCLetsGoOfItsBitmap)
     HDC hDC = ::CreateCompatibleDC(nullptr);
     const Selection before(hDC);
     CBitmap bitmap, other;
-    bitmap.CreateBitmap(8, 8, 1, 1, nullptr);
-    other.CreateBitmap(8, 8, 1, 1, nullptr);
+    bitmap.Attach(::CreateBitmap(8, 8, 1, 1, nullptr));
+    other.Attach(::CreateBitmap(8, 8, 1, 1, nullptr));
     CPen pen(PS_SOLID, 1, RGB(1, 2, 3));
-    CBrush brush(RGB(4, 5, 6));
+    CBrush brush;
+    brush.Attach(::CreateSolidBrush(RGB(4, 5, 6)));
     CFont font;
     font.CreatePointFont(90, "Arial");
     try {

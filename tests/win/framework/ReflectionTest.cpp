@@ -64,8 +64,8 @@ public:
     }
     void OnButton() { g_calls.push_back("parent saw button"); }
     void OnLink() { g_calls.push_back("parent saw link"); }
-    HBRUSH OnCtlColor(CDC*, CWnd* pWnd, UINT nCtlColor) {
-        g_calls.push_back("parent colours " + std::to_string(pWnd->GetDlgCtrlID()) + " " +
+    HBRUSH OnCtlColor(CDC*, HWND hWnd, UINT nCtlColor) {
+        g_calls.push_back("parent colours " + std::to_string(::GetDlgCtrlID(hWnd)) + " " +
                           std::to_string(nCtlColor));
         return static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
     }

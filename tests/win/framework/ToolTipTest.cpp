@@ -25,7 +25,7 @@ TEST(ToolTip, ToolsAreAddedRenamedAndRemoved) {
     ASSERT_TRUE(CreateTestWindow(owner));
     CToolTipCtrl tip;
     ASSERT_TRUE(tip.Create(&owner));
-    EXPECT_TRUE(tip.GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(tip, GWL_EXSTYLE) & WS_EX_TOPMOST);
     ASSERT_TRUE(tip.AddTool(&owner, "http://a.example/"));
     EXPECT_EQ(tip.SendMessage(TTM_GETTOOLCOUNT), 1);
     tip.UpdateTipText("http://b.example/", &owner);

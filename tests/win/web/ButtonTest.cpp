@@ -43,7 +43,7 @@ protected:
     }
     // What the button shows at (x, y) of its client area, once it has painted.
     static COLORREF Shown(CWnd& button, int x, int y) {
-        button.RedrawWindow();
+        ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
         HDC hDC = ::GetDC(button);
         COLORREF cr = ::GetPixel(hDC, x, y);
         ::ReleaseDC(button, hDC);
@@ -119,14 +119,14 @@ TEST_F(Buttons, ACheckBoxButtonTogglesOnEveryClickDoubleClicksIncluded) {
     MouseLeftDown();
     MouseLeftUp();
     EXPECT_TRUE(PumpUntil([&] { return m_counter.m_nClicks == 1; }));
-    EXPECT_EQ(button.GetCheck(), 1);
+    EXPECT_EQ(::SendMessageA(button, BM_GETCHECK, 0, 0), 1);
     MouseDoubleClick();
     EXPECT_TRUE(PumpUntil([&] { return m_counter.m_nClicks == 3; }));
-    EXPECT_EQ(button.GetCheck(), 1);
+    EXPECT_EQ(::SendMessageA(button, BM_GETCHECK, 0, 0), 1);
     MouseLeftDown();
     MouseLeftUp();
     EXPECT_TRUE(PumpUntil([&] { return m_counter.m_nClicks == 4; }));
-    EXPECT_EQ(button.GetCheck(), 0);
+    EXPECT_EQ(::SendMessageA(button, BM_GETCHECK, 0, 0), 0);
 }
 
 TEST_F(Buttons, DisablingABitmapButtonMovesOnlyItsOwnFocus) {

@@ -63,7 +63,7 @@ TEST_F(Browser, TheControlSiteHostsTheBrowserNavigatesItAndReleasesItOnce) {
     ASSERT_NE(hEmbedding, nullptr);
     EXPECT_EQ(::GetParent(hEmbedding), ctrl.GetBrowserHostWnd());
 
-    ctrl.Navigate2("about:blank#first", 0, nullptr, nullptr, nullptr, 0);
+    ctrl.Navigate2("about:blank#first");
     EXPECT_TRUE(PumpUntil([&] { return LocationOf(ctrl) == "about:blank#first"; }))
         << LocationOf(ctrl).GetString();
 

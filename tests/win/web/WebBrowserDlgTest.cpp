@@ -112,7 +112,7 @@ TEST_F(WebPage, TheToolbarPictureIsPaintedBehindTheButtons) {
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
     dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
-    dlg.RedrawWindow();
+    ::RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     HDC hDC = ::GetDC(dlg);
     EXPECT_EQ(::GetPixel(hDC, 250, 10), ToolbarColour(0));
     ::ReleaseDC(dlg, hDC);
@@ -124,9 +124,9 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
     dlg.CreateBrowser();
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
-    dlg.m_wndHtml.Navigate2("about:blank#site", 0, nullptr, nullptr, nullptr, 0);
+    dlg.m_wndHtml.Navigate2("about:blank#site");
     ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
-    dlg.m_wndHtml.Navigate2("about:blank#elsewhere", 0, nullptr, nullptr, nullptr, 0);
+    dlg.m_wndHtml.Navigate2("about:blank#elsewhere");
     ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#elsewhere"; }));
 
     Click(dlg, IDC_WEB_HOME);
@@ -169,7 +169,7 @@ TEST_F(WebPage, TwoHundredPagesComeAndGoLeavingNoGdiObjectsOrWindowsBehind) {
         ASSERT_TRUE(pDlg->Create(IDD_WEBBROWSER, &m_parent));
         pDlg->SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
         pDlg->CreateBrowser();
-        pDlg->UpdateWindow();
+        ::UpdateWindow(*pDlg);
         for (int nID : kButtonIDs) {  // the buttons make their tooltips on first use
             MSG msg = {::GetDlgItem(*pDlg, nID), WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
             CWnd::WalkPreTranslateTree(&msg);
