@@ -161,6 +161,7 @@ public:
     void OnDestroy();
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnEnable(BOOL bEnable);
+    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
 
 protected:
     DECLARE_MESSAGE_MAP()

@@ -92,3 +92,6 @@ void CWnd::OnShowWindow(BOOL, UINT) {
 void CWnd::OnEnable(BOOL) {
     Default();
 }
+void CWnd::OnActivateApp(BOOL, DWORD) {
+    Default();
+}

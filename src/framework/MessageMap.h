@@ -154,3 +154,5 @@ protected:                    \
 #define ON_WM_SHOWWINDOW() \
     AFX_MSG_ENTRY(WM_SHOWWINDOW, (OnShowWindow(BOOL(wParam), UINT(lParam)), result = 0))
 #define ON_WM_ENABLE() AFX_MSG_ENTRY(WM_ENABLE, (OnEnable(BOOL(wParam)), result = 0))
+#define ON_WM_ACTIVATEAPP() \
+    AFX_MSG_ENTRY(WM_ACTIVATEAPP, (OnActivateApp(BOOL(wParam), DWORD(lParam)), result = 0))
