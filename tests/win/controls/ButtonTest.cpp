@@ -7,7 +7,7 @@
 #include "ImageButton.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
-#include "TestWindow.h"
+#include "ControlHostTest.h"
 #include "UserInput.h"
 
 namespace {
@@ -27,10 +27,10 @@ BEGIN_MESSAGE_MAP(ClickCounter, CWnd)
 ON_BN_CLICKED(kButtonID, &ClickCounter::OnClicked)
 END_MESSAGE_MAP()
 
-class Buttons : public WebTest {
+class Buttons : public ControlHostTest {
 protected:
     void SetUp() override {
-        WebTest::SetUp();
+        ControlHostTest::SetUp();
         HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0,
                                          400, 300, m_parent, nullptr, nullptr, nullptr);
         ASSERT_TRUE(m_counter.SubclassWindow(hParent));
@@ -39,7 +39,7 @@ protected:
     }
     void TearDown() override {
         m_counter.DestroyWindow();
-        WebTest::TearDown();
+        ControlHostTest::TearDown();
     }
     // What the button shows at (x, y) of its client area, once it has painted.
     static COLORREF Shown(CWnd& button, int x, int y) {

@@ -1,4 +1,4 @@
-// What the web tests share: OLE and GDI+ running as in the launcher, and a plain
+// What the tests of hosted controls share: OLE and GDI+ running as in the launcher, a plain
 // top-level window at a known place to hold the control under test.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 #include "CWnd.h"
 
-class WebTest : public testing::Test {
+class ControlHostTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;

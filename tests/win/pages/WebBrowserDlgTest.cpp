@@ -12,7 +12,7 @@
 #include "PlatformApp.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
-#include "TestWindow.h"
+#include "ControlHostTest.h"
 #include "WebBrowserDlg.h"
 
 namespace {
@@ -24,10 +24,10 @@ COLORREF ToolbarColour(int) {
     return RGB(10, 120, 200);
 }
 
-class WebPage : public WebTest {
+class WebPage : public ControlHostTest {
 protected:
     void SetUp() override {
-        WebTest::SetUp();
+        ControlHostTest::SetUp();
         ASSERT_TRUE(::CreateDirectoryA((m_folder / "Platform").c_str(), nullptr));
         m_folder.Write("Platform\\WebBtnHome.bmp", ColumnsBmp(202, 24, &StripColour));
         for (const char* name : {"Prev", "Next", "Stop", "Refresh"}) {

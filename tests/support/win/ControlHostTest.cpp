@@ -1,4 +1,4 @@
-#include "TestWindow.h"
+#include "ControlHostTest.h"
 
 #include <algorithm>
 namespace Gdiplus {
@@ -9,7 +9,7 @@ using std::min;
 
 #include "Afx.h"
 
-void WebTest::SetUp() {
+void ControlHostTest::SetUp() {
     // control hosting is process-wide: each test finds it off, whatever ran before
     AfxEnableControlContainer(FALSE);
     ASSERT_TRUE(AfxOleInit());
@@ -22,12 +22,12 @@ void WebTest::SetUp() {
     ::SetForegroundWindow(hParent);
 }
 
-void WebTest::TearDown() {
+void ControlHostTest::TearDown() {
     m_parent.DestroyWindow();
     Gdiplus::GdiplusShutdown(m_gdiplusToken);
 }
 
-POINT WebTest::CentreOf(HWND hWnd) {
+POINT ControlHostTest::CentreOf(HWND hWnd) {
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
     return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
