@@ -1,20 +1,11 @@
 #include "ControlHostTest.h"
 
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "Afx.h"
 
 void ControlHostTest::SetUp() {
     // control hosting is process-wide: each test finds it off, whatever ran before
     AfxEnableControlContainer(FALSE);
     ASSERT_TRUE(AfxOleInit());
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&m_gdiplusToken, &input, nullptr);
     // made outside the framework: any window can hold the controls
     HWND hParent = ::CreateWindowExA(0, "STATIC", "page", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 100,
                                      100, 400, 300, nullptr, nullptr, nullptr, nullptr);
@@ -24,7 +15,6 @@ void ControlHostTest::SetUp() {
 
 void ControlHostTest::TearDown() {
     m_parent.DestroyWindow();
-    Gdiplus::GdiplusShutdown(m_gdiplusToken);
 }
 
 POINT ControlHostTest::CentreOf(HWND hWnd) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CWnd.h"
+#include "GdiplusSession.h"
 
 class ControlHostTest : public testing::Test {
 protected:
@@ -16,5 +17,5 @@ protected:
     CWnd m_parent;  // at (100, 100), 400 x 300, no frame
 
 private:
-    ULONG_PTR m_gdiplusToken = 0;
+    GdiplusSession m_gdiplus;
 };

@@ -4,30 +4,17 @@
 #include "BmpBuilder.h"
 #include "CBitmap.h"
 #include "CPalette.h"
+#include "GdiplusSession.h"
 #include "PlatformApp.h"
 #include "Skin.h"
 #include "TestSupport.h"
-
-// GDI+ must run for pictures to load, as it does in the launcher.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
 
 namespace {
 
 class Skin : public testing::Test {
 protected:
-    void SetUp() override {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-    }
-    void TearDown() override { Gdiplus::GdiplusShutdown(m_token); }
-
+    GdiplusSession m_gdiplus;  // for pictures to load
     ScratchFolder m_folder;
-    ULONG_PTR m_token = 0;
 };
 
 TEST_F(Skin, BitmapFilesOfEveryDepthLoadAtTheirSize) {

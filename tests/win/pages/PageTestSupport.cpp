@@ -1,22 +1,6 @@
 #include "PageTestSupport.h"
 
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "BmpBuilder.h"
-
-GdiplusSession::GdiplusSession() {
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-}
-
-GdiplusSession::~GdiplusSession() {
-    Gdiplus::GdiplusShutdown(m_token);
-}
 
 HostWindow::HostWindow(int width, int height) {
     CreateEx(0, "STATIC", "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,

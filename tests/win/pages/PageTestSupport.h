@@ -10,15 +10,7 @@
 #include <vector>
 
 #include "CWnd.h"
-
-class GdiplusSession {
-public:
-    GdiplusSession();
-    ~GdiplusSession();
-
-private:
-    ULONG_PTR m_token = 0;
-};
+#include "GdiplusSession.h"
 
 // A visible top-level window at (0, 0) to be the pages' parent.
 class HostWindow : public CWnd {

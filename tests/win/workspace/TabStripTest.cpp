@@ -8,18 +8,11 @@
 
 #include "Afx.h"
 #include "BmpBuilder.h"
+#include "GdiplusSession.h"
 #include "PageTab.h"
 #include "PlatformApp.h"
 #include "TestPage.h"
 #include "TestSupport.h"
-
-// GDI+ draws the tab pictures, as in the launcher
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
 
 namespace {
 
@@ -53,8 +46,6 @@ std::vector<uint8_t> TwoColourBmp(int width, int height, COLORREF left, COLORREF
 class TabStrip : public testing::Test {
 protected:
     void SetUp() override {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
         m_folder.Write("Platform\\NormalHead.bmp", TwoColourBmp(120, 40, kNormalFace, kNormalFace));
         m_folder.Write("Platform\\ActiveHead.bmp", TwoColourBmp(120, 40, kActiveFace, kActiveFace));
         m_folder.Write("Platform\\WorkspaceHead.bmp",
@@ -77,7 +68,6 @@ protected:
         m_pStrip.reset();
         m_host.DestroyWindow();
         g_szWorkingDirectory[0] = 0;
-        Gdiplus::GdiplusShutdown(m_token);
     }
 
     CTestPage* AddPage(const char* pszCaption = "") {
@@ -135,7 +125,7 @@ protected:
     }
 
     ScratchFolder m_folder;
-    ULONG_PTR m_token = 0;
+    GdiplusSession m_gdiplus;  // draws the tab pictures
     CWnd m_host;
     std::unique_ptr<CPageTab> m_pStrip;
 };
