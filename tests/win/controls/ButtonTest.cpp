@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(Buttons, AnImageButtonShowsTheCellOfItsStateAndNeverTheSecond) {
-    m_folder.Write("strip.bmp", ColumnsBmp(202, 24, &StripColour));
+    m_folder.Write("strip.bmp", PictureFile(202, 24, StripColour));
     CImageButton button;
     LoadSkinPicture(CString((m_folder / "strip.bmp").c_str()), button.m_picture);
     button.m_nCellWidth = static_cast<int>(button.m_picture.nWidth / 4);

@@ -11,16 +11,13 @@
 
 #include "CWnd.h"
 #include "GdiplusSession.h"
+#include "PictureFile.h"
 
 // A visible top-level window at (0, 0) to be the pages' parent.
 class HostWindow : public CWnd {
 public:
     HostWindow(int width, int height);
 };
-
-// A 24-bit BMP file of the size whose pixels the function gives.
-std::vector<uint8_t> PictureFile(int width, int height,
-                                 const std::function<COLORREF(int x, int y)>& colour);
 
 // What a window draws while its background is erased, read from a bitmap of its
 // client size first filled with the colour.

@@ -29,12 +29,13 @@ protected:
     void SetUp() override {
         ControlHostTest::SetUp();
         ASSERT_TRUE(::CreateDirectoryA((m_folder / "Platform").c_str(), nullptr));
-        m_folder.Write("Platform\\WebBtnHome.bmp", ColumnsBmp(202, 24, &StripColour));
+        m_folder.Write("Platform\\WebBtnHome.bmp", PictureFile(202, 24, StripColour));
         for (const char* name : {"Prev", "Next", "Stop", "Refresh"}) {
             m_folder.Write(std::string("Platform\\WebBtn") + name + ".bmp",
-                           ColumnsBmp(96, 24, &StripColour));
+                           PictureFile(96, 24, StripColour));
         }
-        m_folder.Write("Platform\\WebBrowserToolbar.bmp", ColumnsBmp(300, 32, &ToolbarColour));
+        m_folder.Write("Platform\\WebBrowserToolbar.bmp",
+                       PictureFile(300, 32, [](int x, int) { return ToolbarColour(x); }));
         m_cwd = std::make_unique<CurrentDirectory>(m_folder.Path());
         ::lstrcpynA(g_szWorkingDirectory, m_folder.Path().c_str(), kMaxPathBytes);
     }

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "Afx.h"
-#include "BmpBuilder.h"
 #include "GdiplusSession.h"
 #include "PageTab.h"
+#include "PictureFile.h"
 #include "PlatformApp.h"
 #include "TestPage.h"
 #include "TestSupport.h"
@@ -24,23 +24,9 @@ const COLORREF kPictureNormal = RGB(0, 0, 200);
 const RECT kStripRect = {0, 0, 1000, 40};
 const RECT kPageRect = {0, 40, 1000, 300};
 
-// A 24-bit BMP file, its left half one colour and its right half another.
+// A picture file, its left half one colour and its right half another.
 std::vector<uint8_t> TwoColourBmp(int width, int height, COLORREF left, COLORREF right) {
-    BmpBuilder bmp;
-    bmp.width = width;
-    bmp.height = height;
-    std::vector<uint8_t> file = bmp.File();
-    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t(3);
-    for (int y = 0; y < height; y++) {
-        for (int x = 0; x < width; x++) {
-            const COLORREF c = x < width / 2 ? left : right;
-            uint8_t* p = file.data() + 54 + y * stride + x * 3;
-            p[0] = GetBValue(c);
-            p[1] = GetGValue(c);
-            p[2] = GetRValue(c);
-        }
-    }
-    return file;
+    return PictureFile(width, height, [=](int x, int) { return x < width / 2 ? left : right; });
 }
 
 class TabStrip : public testing::Test {
