@@ -11,6 +11,7 @@
 #include "PageTab.h"
 #include "PictureFile.h"
 #include "PlatformApp.h"
+#include "ScreenPicture.h"
 #include "TestPage.h"
 #include "TestSupport.h"
 
@@ -79,23 +80,7 @@ protected:
     std::vector<uint32_t> Capture(const RECT& rc) {
         m_pStrip->Invalidate();
         ::UpdateWindow(*m_pStrip);
-        const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-        HDC hWindowDC = ::GetDC(*m_pStrip);
-        HDC hMemDC = ::CreateCompatibleDC(hWindowDC);
-        BITMAPINFO bi = {};
-        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* pBits = nullptr;
-        HBITMAP hBitmap = ::CreateDIBSection(hWindowDC, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
-        ::BitBlt(hMemDC, 0, 0, w, h, hWindowDC, rc.left, rc.top, SRCCOPY);
-        std::vector<uint32_t> pixels(static_cast<uint32_t*>(pBits),
-                                     static_cast<uint32_t*>(pBits) + w * h);
-        ::SelectObject(hMemDC, hOld);
-        ::DeleteObject(hBitmap);
-        ::DeleteDC(hMemDC);
-        ::ReleaseDC(*m_pStrip, hWindowDC);
-        for (uint32_t& p : pixels) p &= 0xFFFFFF;
-        return pixels;
+        return ScreenPicture::FromWindow(*m_pStrip, rc).pixels;
     }
 
     COLORREF PixelAt(int x, int y) {
