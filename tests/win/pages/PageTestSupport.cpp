@@ -1,10 +1,5 @@
 #include "PageTestSupport.h"
 
-HostWindow::HostWindow(int width, int height) {
-    CreateEx(0, "STATIC", "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
-             nullptr, nullptr);
-}
-
 ErasedPixels::ErasedPixels(HWND hWnd, COLORREF fill) {
     RECT rc = {};
     ::GetClientRect(hWnd, &rc);

@@ -8,6 +8,7 @@
 
 #include "Afx.h"
 #include "GdiplusSession.h"
+#include "HostWindow.h"
 #include "PageTab.h"
 #include "PictureFile.h"
 #include "PlatformApp.h"
@@ -42,8 +43,6 @@ protected:
         lstrcpynA(g_szWorkingDirectory, m_folder.Path().c_str(), sizeof(g_szWorkingDirectory));
         m_pStrip = std::make_unique<CPageTab>();
 
-        m_host.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000, 300,
-                        nullptr, nullptr);
         HWND hStatic =
             ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 1000, 40, m_host,
                               reinterpret_cast<HMENU>(1031), ::GetModuleHandleA(nullptr), nullptr);
@@ -97,7 +96,7 @@ protected:
 
     ScratchFolder m_folder;
     GdiplusSession m_gdiplus;  // draws the tab pictures
-    CWnd m_host;
+    HostWindow m_host{1000, 300};
     std::unique_ptr<CPageTab> m_pStrip;
 };
 
