@@ -27,18 +27,18 @@ ScreenPicture ReadBits(HDC hDC, HBITMAP hBitmap, int width, int height) {
 
 }  // namespace
 
-ScreenPicture ScreenPicture::FromScreen(const RECT& rect) {
+ScreenPicture ScreenPicture::FromWindow(HWND hWnd, const RECT& rect) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, width, height);
+    HDC hWindow = ::GetDC(hWnd);
+    HDC hMem = ::CreateCompatibleDC(hWindow);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hWindow, width, height);
     HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    ::BitBlt(hMem, 0, 0, width, height, hScreen, rect.left, rect.top, SRCCOPY);
+    ::BitBlt(hMem, 0, 0, width, height, hWindow, rect.left, rect.top, SRCCOPY);
     ::SelectObject(hMem, hOld);
     ScreenPicture picture = ReadBits(hMem, hBitmap, width, height);
     ::DeleteObject(hBitmap);
     ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
+    ::ReleaseDC(hWnd, hWindow);
     return picture;
 }
 

@@ -14,7 +14,9 @@ struct ScreenPicture {
     std::vector<uint32_t> pixels;
 
     // the screen's rectangle as it shows now
-    static ScreenPicture FromScreen(const RECT& rect);
+    static ScreenPicture FromScreen(const RECT& rect) { return FromWindow(nullptr, rect); }
+    // the rectangle of a window's client area as it shows now
+    static ScreenPicture FromWindow(HWND hWnd, const RECT& rect);
     // a device-dependent bitmap's pixels; empty for no or a broken bitmap
     static ScreenPicture FromBitmap(HBITMAP hBitmap);
 

@@ -4,7 +4,7 @@
 #include "BmpBuilder.h"
 #include "CBitmap.h"
 #include "CPalette.h"
-#include "GdiPlus.h"
+#include "GdiplusSession.h"
 #include "Skin.h"
 #include "TestSupport.h"
 #include "WorkingPath.h"
@@ -13,14 +13,8 @@ namespace {
 
 class Skin : public testing::Test {
 protected:
-    void SetUp() override {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-    }
-    void TearDown() override { Gdiplus::GdiplusShutdown(m_token); }
-
+    GdiplusSession m_gdiplus;  // for pictures to load
     ScratchFolder m_folder;
-    ULONG_PTR m_token = 0;
 };
 
 TEST_F(Skin, BitmapFilesOfEveryDepthLoadAtTheirSize) {

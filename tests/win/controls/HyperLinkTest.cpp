@@ -12,10 +12,10 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "Afx.h"
 #include "CHyperLink.h"
+#include "DialogCloser.h"
 #include "HyperLinkOpen.h"
 #include "TestSupport.h"
 
@@ -157,32 +157,6 @@ std::string TipText(HWND hLink) {
     return search.found == 1 ? search.text : "";
 }
 
-BOOL CALLBACK FindMessageBox(HWND hWnd, LPARAM lParam) {
-    char cls[16] = {};
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    if (std::string(cls) != "#32770") return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
-}
-
-// Closes the message box the UI thread shows and hands back its text.
-std::string AnswerMessageBox(DWORD threadId) {
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 10000) {
-        HWND hBox = nullptr;
-        ::EnumThreadWindows(threadId, &FindMessageBox, reinterpret_cast<LPARAM>(&hBox));
-        char text[1024] = {};
-        // a box still being made has no text yet
-        if (hBox && ::IsWindowVisible(hBox) &&
-            ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text)) > 0) {
-            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-            return text;
-        }
-        ::Sleep(20);
-    }
-    return "";
-}
-
 void Click(HWND hWnd) {
     ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -285,10 +259,13 @@ TEST_F(HyperLink, AClickThatOpensTheAddressTurnsItPurpleAndOneThatCannotSaysWhy)
     const int code = broken.OpenUrl("skylarknone:page");
     ASSERT_LE(code, 32);
     std::string shown;
-    std::thread watcher([&, id = ::GetCurrentThreadId()] { shown = AnswerMessageBox(id); });
+    DialogCloser closer([&](HWND hBox) {
+        char text[1024] = {};
+        ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
+        shown = text;
+    });
     Click(hBroken);
-    PumpUntil([&] { return !shown.empty(); }, 10000);
-    watcher.join();
+    PumpUntil([&] { return closer.Seen(); }, 10000);
     EXPECT_EQ(shown, OpenErrorText(code));
     EXPECT_EQ(CountColour(hBroken, kVisited), 0);
 }

@@ -1,5 +1,5 @@
-// What the page tests share: GDI+ running as in the launcher, a top-level window
-// to hold the pages, pictures made to order and pixels read back.
+// What the page tests share: GDI+, a host window and pictures made to order (from
+// tests/support), and pixels read back.
 #pragma once
 
 #include <windows.h>
@@ -10,25 +10,9 @@
 #include <vector>
 
 #include "CWnd.h"
-
-class GdiplusSession {
-public:
-    GdiplusSession();
-    ~GdiplusSession();
-
-private:
-    ULONG_PTR m_token = 0;
-};
-
-// A visible top-level window at (0, 0) to be the pages' parent.
-class HostWindow : public CWnd {
-public:
-    HostWindow(int width, int height);
-};
-
-// A 24-bit BMP file of the size whose pixels the function gives.
-std::vector<uint8_t> PictureFile(int width, int height,
-                                 const std::function<COLORREF(int x, int y)>& colour);
+#include "GdiplusSession.h"
+#include "HostWindow.h"
+#include "PictureFile.h"
 
 // What a window draws while its background is erased, read from a bitmap of its
 // client size first filled with the colour.

@@ -15,12 +15,13 @@
 #include "BrowserSwap.h"
 #include "ButtonColour.h"
 #include "FakeObject.h"
+#include "HostWindow.h"
+#include "resource.h"
 #include "ScreenPicture.h"
 #include "TestSupport.h"
 #include "WebBrowserDlg.h"
 #include "WebBrowserPage.h"
 #include "Workspace.h"
-#include "resource.h"
 
 namespace {
 
@@ -28,8 +29,6 @@ class FormControls : public testing::Test {
 protected:
     void SetUp() override {
         AfxEnableControlContainer();  // the web pages get their browsers
-        m_host.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000, 700,
-                        nullptr, nullptr);
         CurrentDirectory cd(m_folder.Path());
         m_pView = new CWorkspace;
         m_pView->Create(&m_host, 0xE900);
@@ -86,7 +85,7 @@ protected:
 
     ScratchFolder m_folder;
     FakeGameWindow m_game;  // the game page finds its game running
-    CWnd m_host;
+    HostWindow m_host{1000, 700};
     CWorkspace* m_pView = nullptr;
 };
 

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "Afx.h"
-#include "BmpBuilder.h"
-#include "GdiPlus.h"
+#include "GdiplusSession.h"
+#include "HostWindow.h"
 #include "PageTab.h"
+#include "PictureFile.h"
+#include "ScreenPicture.h"
 #include "TestPage.h"
 #include "TestSupport.h"
 #include "WorkingPath.h"
@@ -25,30 +27,14 @@ const COLORREF kPictureNormal = RGB(0, 0, 200);
 const RECT kStripRect = {0, 0, 1000, 40};
 const RECT kPageRect = {0, 40, 1000, 300};
 
-// A 24-bit BMP file, its left half one colour and its right half another.
+// A picture file, its left half one colour and its right half another.
 std::vector<uint8_t> TwoColourBmp(int width, int height, COLORREF left, COLORREF right) {
-    BmpBuilder bmp;
-    bmp.width = width;
-    bmp.height = height;
-    std::vector<uint8_t> file = bmp.File();
-    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t(3);
-    for (int y = 0; y < height; y++) {
-        for (int x = 0; x < width; x++) {
-            const COLORREF c = x < width / 2 ? left : right;
-            uint8_t* p = file.data() + 54 + y * stride + x * 3;
-            p[0] = GetBValue(c);
-            p[1] = GetGValue(c);
-            p[2] = GetRValue(c);
-        }
-    }
-    return file;
+    return PictureFile(width, height, [=](int x, int) { return x < width / 2 ? left : right; });
 }
 
 class TabStrip : public testing::Test {
 protected:
     void SetUp() override {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
         m_folder.Write("Platform\\NormalHead.bmp", TwoColourBmp(120, 40, kNormalFace, kNormalFace));
         m_folder.Write("Platform\\ActiveHead.bmp", TwoColourBmp(120, 40, kActiveFace, kActiveFace));
         m_folder.Write("Platform\\WorkspaceHead.bmp",
@@ -58,8 +44,6 @@ protected:
         lstrcpynA(g_szWorkingDirectory, m_folder.Path().c_str(), sizeof(g_szWorkingDirectory));
         m_pStrip = std::make_unique<CPageTab>();
 
-        m_host.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000, 300,
-                        nullptr, nullptr);
         HWND hStatic =
             ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 1000, 40, m_host,
                               reinterpret_cast<HMENU>(1031), ::GetModuleHandleA(nullptr), nullptr);
@@ -71,7 +55,6 @@ protected:
         m_pStrip.reset();
         m_host.DestroyWindow();
         g_szWorkingDirectory[0] = 0;
-        Gdiplus::GdiplusShutdown(m_token);
     }
 
     CTestPage* AddPage(const char* pszCaption = "") {
@@ -97,23 +80,7 @@ protected:
     std::vector<uint32_t> Capture(const RECT& rc) {
         m_pStrip->Invalidate();
         ::UpdateWindow(*m_pStrip);
-        const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-        HDC hWindowDC = ::GetDC(*m_pStrip);
-        HDC hMemDC = ::CreateCompatibleDC(hWindowDC);
-        BITMAPINFO bi = {};
-        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* pBits = nullptr;
-        HBITMAP hBitmap = ::CreateDIBSection(hWindowDC, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
-        ::BitBlt(hMemDC, 0, 0, w, h, hWindowDC, rc.left, rc.top, SRCCOPY);
-        std::vector<uint32_t> pixels(static_cast<uint32_t*>(pBits),
-                                     static_cast<uint32_t*>(pBits) + w * h);
-        ::SelectObject(hMemDC, hOld);
-        ::DeleteObject(hBitmap);
-        ::DeleteDC(hMemDC);
-        ::ReleaseDC(*m_pStrip, hWindowDC);
-        for (uint32_t& p : pixels) p &= 0xFFFFFF;
-        return pixels;
+        return ScreenPicture::FromWindow(*m_pStrip, rc).pixels;
     }
 
     COLORREF PixelAt(int x, int y) {
@@ -129,8 +96,8 @@ protected:
     }
 
     ScratchFolder m_folder;
-    ULONG_PTR m_token = 0;
-    CWnd m_host;
+    GdiplusSession m_gdiplus;  // draws the tab pictures
+    HostWindow m_host{1000, 300};
     std::unique_ptr<CPageTab> m_pStrip;
 };
 

@@ -12,6 +12,7 @@
 #include "CBstr.h"
 #include "CliengDlg.h"
 #include "GameLink.h"
+#include "HostWindow.h"
 #include "PlatformApp.h"
 #include "TestSupport.h"
 #include "WebBrowserDlg.h"
@@ -77,8 +78,6 @@ protected:
         head.width = 1000;
         head.height = 40;
         m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
-        m_host.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000, 700,
-                        nullptr, nullptr);
     }
     void TearDown() override {
         m_host.DestroyWindow();
@@ -103,7 +102,7 @@ protected:
 
     ScratchFolder m_folder;
     FakeGameWindow m_game;
-    CWnd m_host;
+    HostWindow m_host{1000, 700};
 };
 
 TEST_F(WorkspaceView, ATitleChangeRepaintsTheStripOnlyForOneOfItsPages) {

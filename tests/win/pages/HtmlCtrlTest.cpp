@@ -15,7 +15,7 @@
 #include "FakeHtml.h"
 #include "HtmlCtrl.h"
 #include "TestSupport.h"
-#include "TestWindow.h"
+#include "ControlHostTest.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ CString LocationOf(CHtmlView& view) {
     return location.ToAnsi();
 }
 
-class Browser : public WebTest {
+class Browser : public ControlHostTest {
 protected:
     void Create(CHtmlCtrl& ctrl) {
         ASSERT_TRUE(ctrl.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200),

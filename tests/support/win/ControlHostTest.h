@@ -1,12 +1,13 @@
-// What the web tests share: OLE and GDI+ running as in the launcher, and a plain
+// What the tests of hosted controls share: OLE and GDI+ running as in the launcher, a plain
 // top-level window at a known place to hold the control under test.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "CWnd.h"
+#include "GdiplusSession.h"
 
-class WebTest : public testing::Test {
+class ControlHostTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -16,5 +17,5 @@ protected:
     CWnd m_parent;  // at (100, 100), 400 x 300, no frame
 
 private:
-    ULONG_PTR m_gdiplusToken = 0;
+    GdiplusSession m_gdiplus;
 };

@@ -7,7 +7,7 @@
 #include "ImageButton.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
-#include "TestWindow.h"
+#include "ControlHostTest.h"
 #include "UserInput.h"
 
 namespace {
@@ -27,10 +27,10 @@ BEGIN_MESSAGE_MAP(ClickCounter, CWnd)
 ON_BN_CLICKED(kButtonID, &ClickCounter::OnClicked)
 END_MESSAGE_MAP()
 
-class Buttons : public WebTest {
+class Buttons : public ControlHostTest {
 protected:
     void SetUp() override {
-        WebTest::SetUp();
+        ControlHostTest::SetUp();
         HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 0, 0,
                                          400, 300, m_parent, nullptr, nullptr, nullptr);
         ASSERT_TRUE(m_counter.SubclassWindow(hParent));
@@ -39,7 +39,7 @@ protected:
     }
     void TearDown() override {
         m_counter.DestroyWindow();
-        WebTest::TearDown();
+        ControlHostTest::TearDown();
     }
     // What the button shows at (x, y) of its client area, once it has painted.
     static COLORREF Shown(CWnd& button, int x, int y) {
@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(Buttons, AnImageButtonShowsTheCellOfItsStateAndNeverTheSecond) {
-    m_folder.Write("strip.bmp", ColumnsBmp(202, 24, &StripColour));
+    m_folder.Write("strip.bmp", PictureFile(202, 24, StripColour));
     CImageButton button;
     LoadSkinPicture(CString((m_folder / "strip.bmp").c_str()), button.m_picture);
     button.m_nCellWidth = static_cast<int>(button.m_picture.nWidth / 4);

@@ -1,14 +1,12 @@
-#include "TestWindow.h"
+#include "ControlHostTest.h"
 
 #include "Afx.h"
 #include "GdiPlus.h"
 
-void WebTest::SetUp() {
+void ControlHostTest::SetUp() {
     // control hosting is process-wide: each test finds it off, whatever ran before
     AfxEnableControlContainer(FALSE);
     ASSERT_TRUE(AfxOleInit());
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&m_gdiplusToken, &input, nullptr);
     // made outside the framework: any window can hold the controls
     HWND hParent = ::CreateWindowExA(0, "STATIC", "page", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 100,
                                      100, 400, 300, nullptr, nullptr, nullptr, nullptr);
@@ -16,12 +14,11 @@ void WebTest::SetUp() {
     ::SetForegroundWindow(hParent);
 }
 
-void WebTest::TearDown() {
+void ControlHostTest::TearDown() {
     m_parent.DestroyWindow();
-    Gdiplus::GdiplusShutdown(m_gdiplusToken);
 }
 
-POINT WebTest::CentreOf(HWND hWnd) {
+POINT ControlHostTest::CentreOf(HWND hWnd) {
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
     return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};

@@ -11,7 +11,7 @@
 #include "GdiCapacity.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
-#include "TestWindow.h"
+#include "ControlHostTest.h"
 #include "WebBrowserDlg.h"
 #include "WorkingPath.h"
 
@@ -24,17 +24,18 @@ COLORREF ToolbarColour(int) {
     return RGB(10, 120, 200);
 }
 
-class WebPage : public WebTest {
+class WebPage : public ControlHostTest {
 protected:
     void SetUp() override {
-        WebTest::SetUp();
+        ControlHostTest::SetUp();
         ASSERT_TRUE(::CreateDirectoryA((m_folder / "Platform").c_str(), nullptr));
-        m_folder.Write("Platform\\WebBtnHome.bmp", ColumnsBmp(202, 24, &StripColour));
+        m_folder.Write("Platform\\WebBtnHome.bmp", PictureFile(202, 24, StripColour));
         for (const char* name : {"Prev", "Next", "Stop", "Refresh"}) {
             m_folder.Write(std::string("Platform\\WebBtn") + name + ".bmp",
-                           ColumnsBmp(96, 24, &StripColour));
+                           PictureFile(96, 24, StripColour));
         }
-        m_folder.Write("Platform\\WebBrowserToolbar.bmp", ColumnsBmp(300, 32, &ToolbarColour));
+        m_folder.Write("Platform\\WebBrowserToolbar.bmp",
+                       PictureFile(300, 32, [](int x, int) { return ToolbarColour(x); }));
         m_cwd = std::make_unique<CurrentDirectory>(m_folder.Path());
         ::lstrcpynA(g_szWorkingDirectory, m_folder.Path().c_str(), kMaxPathBytes);
     }
