@@ -4,7 +4,6 @@
 // screen checked from outside.
 #include <gtest/gtest.h>
 
-
 #include <cstdio>
 #include <cstring>
 #include <memory>
