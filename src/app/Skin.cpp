@@ -61,12 +61,8 @@ HBITMAP CreateScreenBitmap(const uint8_t* pBlock, const BitmapFileLayout& layout
 }
 
 // The path in UTF-16, for GDI+; raises CMemoryException when it cannot be converted.
-void ConvertPath(const CString& path, CBstr& widePath) {
-    int nChars = ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), nullptr, 0);
-    BSTR* pSlot = widePath.Receive();
-    *pSlot = ::SysAllocStringLen(nullptr, static_cast<UINT>(nChars));
-    if (!*pSlot) AfxThrowMemoryException();
-    ::MultiByteToWideChar(CP_THREAD_ACP, 0, path, path.GetLength(), *pSlot, nChars);
+void RequireConverted(const CBstr& widePath) {
+    if (!widePath.Get()) AfxThrowMemoryException();
 }
 
 }  // namespace
@@ -77,8 +73,8 @@ SkinPicture::SkinPicture(SkinPicture&&) noexcept = default;
 SkinPicture& SkinPicture::operator=(SkinPicture&&) noexcept = default;
 
 BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
-    CBstr widePath;
-    ConvertPath(path, widePath);
+    const CBstr widePath(path);
+    RequireConverted(widePath);
     // GDI+ objects come from its own allocator, which gives null on failure. Its
     // operator new is not declared non-throwing, so a null check after a plain new
     // may be dropped: allocate, check, then construct.
@@ -96,8 +92,8 @@ BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
 }
 
 BOOL LoadSkinBitmap(CString path, CBitmap& bitmap) {
-    CBstr widePath;
-    ConvertPath(path, widePath);
+    const CBstr widePath(path);
+    RequireConverted(widePath);
     Gdiplus::GpBitmap* pDecoded = nullptr;
     if (Gdiplus::DllExports::GdipCreateBitmapFromFile(widePath.Get(), &pDecoded) != Gdiplus::Ok) {
         return FALSE;
