@@ -23,7 +23,13 @@ HWND LauncherProcess::WaitForWindow(DWORD timeoutMs) {
 LauncherProcess::~LauncherProcess() {
     if (!Started()) return;
     Terminate();
-    EndGames(Id());
+    // a game the launcher was starting as it ended can appear a moment after it
+    PumpUntil(
+        [&] {
+            EndGames(Id());
+            return false;
+        },
+        1500);
 }
 
 void LauncherProcess::EndGames(DWORD parentId) {
