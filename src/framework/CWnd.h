@@ -130,38 +130,39 @@ public:
                     bRedraw);
     }
 
-    // handlers behind the message-map entries: each does the default processing
-    int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnNcDestroy();
-    void OnClose();
-    void OnSize(UINT nType, int cx, int cy);
-    void OnSizing(UINT fwSide, LPRECT pRect);
-    void OnWindowPosChanging(WINDOWPOS* lpwndpos);
-    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
-    BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
-    LRESULT OnNcHitTest(CPoint point);
-    void OnSetFocus(CWnd* pOldWnd);
-    void OnTimer(UINT_PTR nIDEvent);
-    void OnPaint();
-    BOOL OnEraseBkgnd(CDC* pDC);
-    HBRUSH OnCtlColor(CDC* pDC, HWND hWnd, UINT nCtlColor);
-    HCURSOR OnQueryDragIcon();
-    void OnMouseMove(UINT nFlags, CPoint point);
-    void OnLButtonDown(UINT nFlags, CPoint point);
-    void OnLButtonUp(UINT nFlags, CPoint point);
-    void OnLButtonDblClk(UINT nFlags, CPoint point);
-    void OnRButtonUp(UINT nFlags, CPoint point);
-    void OnMouseLeave();
-    BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
-    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
-    void OnCancelMode();
-    UINT OnGetDlgCode();
-    void OnKillFocus(CWnd* pNewWnd);
-    void OnHotKey(UINT nHotKeyId, UINT nKey1, UINT nKey2);
-    void OnDestroy();
-    void OnShowWindow(BOOL bShow, UINT nStatus);
-    void OnEnable(BOOL bEnable);
-    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    // handlers behind the message-map entries, for classes without their own: each
+    // does the default processing of its message
+    int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+    void OnNcDestroy() { Default(); }
+    void OnClose() { Default(); }
+    void OnSize(UINT, int, int) { Default(); }
+    void OnSizing(UINT, LPRECT) { Default(); }
+    void OnWindowPosChanging(WINDOWPOS*) { Default(); }
+    void OnActivate(UINT, CWnd*, BOOL) { Default(); }
+    BOOL OnCopyData(CWnd*, COPYDATASTRUCT*) { return static_cast<BOOL>(Default()); }
+    LRESULT OnNcHitTest(CPoint) { return Default(); }
+    void OnSetFocus(CWnd*) { Default(); }
+    void OnTimer(UINT_PTR) { Default(); }
+    void OnPaint() { Default(); }
+    BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+    HBRUSH OnCtlColor(CDC*, HWND, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+    HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+    void OnMouseMove(UINT, CPoint) { Default(); }
+    void OnLButtonDown(UINT, CPoint) { Default(); }
+    void OnLButtonUp(UINT, CPoint) { Default(); }
+    void OnLButtonDblClk(UINT, CPoint) { Default(); }
+    void OnRButtonUp(UINT, CPoint) { Default(); }
+    void OnMouseLeave() { Default(); }
+    BOOL OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
+    int OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
+    void OnCancelMode() { Default(); }
+    UINT OnGetDlgCode() { return static_cast<UINT>(Default()); }
+    void OnKillFocus(CWnd*) { Default(); }
+    void OnHotKey(UINT, UINT, UINT) { Default(); }
+    void OnDestroy() { Default(); }
+    void OnShowWindow(BOOL, UINT) { Default(); }
+    void OnEnable(BOOL) { Default(); }
+    void OnActivateApp(BOOL, DWORD) { Default(); }
 
 protected:
     DECLARE_MESSAGE_MAP()
