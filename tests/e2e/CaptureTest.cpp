@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "GdiPlus.h"
+#include "GdiplusSession.h"
 #include "LauncherProcess.h"
 #include "PatternWindow.h"
 #include "ProcessWindow.h"
@@ -90,14 +90,11 @@ struct PicturesFolder {
 };
 
 ScreenPicture PngPicture(const std::string& path) {
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartupInput input;
-    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    GdiplusSession gdiplus;
     HBITMAP hBitmap = nullptr;
     Gdiplus::Bitmap(std::wstring(path.begin(), path.end()).c_str()).GetHBITMAP({}, &hBitmap);
     ScreenPicture picture = ScreenPicture::FromBitmap(hBitmap);
     ::DeleteObject(hBitmap);
-    Gdiplus::GdiplusShutdown(token);
     return picture;
 }
 
