@@ -20,6 +20,18 @@ struct FakeDocument {
     POINT last;
 };
 
+// answers for IUnknown, IDispatch and the object's own interface
+static HRESULT Query(IUnknown* This, REFIID riid, REFIID own, void** ppv) {
+    if (!IsEqualIID(riid, &IID_IUnknown) && !IsEqualIID(riid, &IID_IDispatch) &&
+        !IsEqualIID(riid, own)) {
+        *ppv = NULL;
+        return E_NOINTERFACE;
+    }
+    *ppv = This;
+    IUnknown_AddRef(This);
+    return S_OK;
+}
+
 static FakeElement* ElementOf(IHTMLElement* iface) {
     return (FakeElement*)iface;
 }
@@ -30,14 +42,7 @@ static FakeDocument* DocumentOf(IHTMLDocument2* iface) {
 
 static HRESULT STDMETHODCALLTYPE Element_QueryInterface(IHTMLElement* This, REFIID riid,
                                                         void** ppv) {
-    if (!IsEqualIID(riid, &IID_IUnknown) && !IsEqualIID(riid, &IID_IDispatch) &&
-        !IsEqualIID(riid, &IID_IHTMLElement)) {
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    *ppv = This;
-    IHTMLElement_AddRef(This);
-    return S_OK;
+    return Query((IUnknown*)This, riid, &IID_IHTMLElement, ppv);
 }
 
 static ULONG STDMETHODCALLTYPE Element_AddRef(IHTMLElement* This) {
@@ -110,14 +115,7 @@ void FakeElement_Release(FakeElement* element) {
 
 static HRESULT STDMETHODCALLTYPE Document_QueryInterface(IHTMLDocument2* This, REFIID riid,
                                                          void** ppv) {
-    if (!IsEqualIID(riid, &IID_IUnknown) && !IsEqualIID(riid, &IID_IDispatch) &&
-        !IsEqualIID(riid, &IID_IHTMLDocument2)) {
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    *ppv = This;
-    IHTMLDocument2_AddRef(This);
-    return S_OK;
+    return Query((IUnknown*)This, riid, &IID_IHTMLDocument2, ppv);
 }
 
 static ULONG STDMETHODCALLTYPE Document_AddRef(IHTMLDocument2* This) {
