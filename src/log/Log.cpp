@@ -1,0 +1,164 @@
+#include "Log.h"
+
+#include <shlobj.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include "LogFolder.h"
+#include "LogLine.h"
+#include "LogWriter.h"
+
+namespace {
+
+// How long the end and crash records wait for a line being added elsewhere: a
+// crashed thread may hold the lock for good, and the record matters more.
+const DWORD kRecordLockWaitMs = 2000;
+
+// Made on first use and never destroyed: a thread may still log while the process ends.
+struct Session {
+    Session() : writer(folder) { ::InitializeCriticalSection(&lock); }
+    CRITICAL_SECTION lock;
+    CLogFolder folder;
+    CLogWriter writer;
+};
+
+Session& TheSession() {
+    static Session* pSession = new Session;
+    return *pSession;
+}
+
+class SessionLock {
+public:
+    explicit SessionLock(Session& session, DWORD dwPatienceMs = INFINITE) : m_session(session) {
+        if (dwPatienceMs == INFINITE) {
+            ::EnterCriticalSection(&m_session.lock);
+            m_bHeld = true;
+            return;
+        }
+        for (DWORD dwStart = ::GetTickCount(); !m_bHeld; ::Sleep(10)) {
+            m_bHeld = ::TryEnterCriticalSection(&m_session.lock) != FALSE;
+            if (::GetTickCount() - dwStart > dwPatienceMs) break;
+        }
+    }
+    ~SessionLock() {
+        if (m_bHeld) ::LeaveCriticalSection(&m_session.lock);
+    }
+    SessionLock(const SessionLock&) = delete;
+    SessionLock& operator=(const SessionLock&) = delete;
+
+private:
+    Session& m_session;
+    bool m_bHeld = false;
+};
+
+std::string Utf8FromAnsi(const char* pszAnsi) {
+    const char* p = pszAnsi;
+    while (*p && !(*p & 0x80)) p++;
+    if (!*p) return pszAnsi;  // ASCII is the same in both
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, pszAnsi, -1, nullptr, 0);
+    if (nWide <= 0) return std::string();
+    std::vector<wchar_t> wide(static_cast<size_t>(nWide));
+    ::MultiByteToWideChar(CP_ACP, 0, pszAnsi, -1, wide.data(), nWide);
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return std::string();
+    std::string utf8(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, &utf8[0], n, nullptr, nullptr);
+    utf8.resize(static_cast<size_t>(n - 1));
+    return utf8;
+}
+
+std::string Line(const char* pszEvent, const char* pszDetails) {
+    SYSTEMTIME st;
+    ::GetLocalTime(&st);
+    const LogTime time = {st.wYear,   st.wMonth,  st.wDay,         st.wHour,
+                          st.wMinute, st.wSecond, st.wMilliseconds};
+    return FormatLogLine(time, ::GetCurrentThreadId(), pszEvent, Utf8FromAnsi(pszDetails).c_str());
+}
+
+std::string LocalAppDataFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD n = ::GetEnvironmentVariableA("LOCALAPPDATA", path, sizeof(path));
+    if (n > 0 && n < sizeof(path)) return path;
+    // older systems have no such variable
+    if (SUCCEEDED(
+            ::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) {
+        return path;
+    }
+    return std::string();
+}
+
+bool MakeFolder(const std::string& path) {
+    if (::CreateDirectoryA(path.c_str(), nullptr)) return true;
+    const DWORD dwAttributes = ::GetFileAttributesA(path.c_str());
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+void LogStart(bool bRotate) {
+    Session& session = TheSession();
+    SessionLock lock(session);
+    session.writer.Start(bRotate);
+}
+
+void LogEvent(const char* pszEvent, const char* pszFormat, ...) {
+    char details[1024];
+    va_list args;
+    va_start(args, pszFormat);
+    std::vsnprintf(details, sizeof(details), pszFormat, args);
+    va_end(args);
+    const std::string line = Line(pszEvent, details);
+    Session& session = TheSession();
+    SessionLock lock(session);
+    session.writer.Add(line);
+    // a burst is written rather than left out
+    if (session.writer.Queued() > CLogWriter::kMaxQueued / 2) session.writer.Flush();
+}
+
+void LogRecord(const char* pszEvent, const std::string& details) {
+    const std::string line = Line(pszEvent, details.c_str());
+    Session& session = TheSession();
+    SessionLock lock(session, kRecordLockWaitMs);
+    session.writer.Add(line, true);
+    session.writer.Flush();
+}
+
+void LogFlush() {
+    Session& session = TheSession();
+    SessionLock lock(session);
+    session.writer.Flush();
+}
+
+void LogEnd(int nExitCode) {
+    LogRecord("exit", "code=" + std::to_string(nExitCode));
+    Session& session = TheSession();
+    if (const unsigned long nDropped = session.writer.Dropped()) {
+        LogRecord("log-full", std::to_string(nDropped) + " more lines did not fit");
+    }
+    SessionLock lock(session);
+    session.folder.Close();
+}
+
+std::string SystemErrorText(DWORD dwError) {
+    char text[512] = {};
+    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, dwError,
+                     0, text, sizeof(text), nullptr);
+    char code[16];  // an HRESULT in hex, as it is documented
+    std::snprintf(code, sizeof(code), (dwError & 0x80000000) ? "0x%08lX " : "%lu ", dwError);
+    std::string result = std::string(code) + text;
+    while (!result.empty() &&
+           (result.back() == '\n' || result.back() == '\r' || result.back() == ' ')) {
+        result.pop_back();
+    }
+    return result;
+}
+
+std::string OrbavelProfileFolder(const char* pszName) {
+    const std::string base = LocalAppDataFolder();
+    if (base.empty()) return base;
+    const std::string game = base + "\\Orbavel";
+    const std::string folder = game + "\\" + pszName;
+    return MakeFolder(game) && MakeFolder(folder) ? folder : std::string();
+}
