@@ -21,6 +21,10 @@ extern int g_bGamePageShown;
 // it); null while there is none or the class is not set.
 HWND FindGameWindow();
 
+// The log's times of the game are counted from its start (or from finding it running).
+void NoteGameStart();
+DWORD MsSinceGameStart();
+
 // Sends the record to the game's window, looking the window up by class first if
 // it is not known yet. bWait: wait for the game's answer, which must be -2; else
 // give up after 1 ms. A failed delivery forgets the window and ends the launcher

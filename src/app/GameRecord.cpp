@@ -54,9 +54,15 @@ GameRecord MakePageGeometryRecord(uint32_t hwndPage, uint32_t width, uint32_t he
     return record;
 }
 
-bool IsGameReadyData(const void* pData, size_t cbData) {
+bool ReadRecordCode(const void* pData, size_t cbData, uint32_t* pCode) {
     if (!pData || cbData < 12) return false;
     uint8_t code[4];
     std::memcpy(code, static_cast<const uint8_t*>(pData) + 8, 4);
-    return GetLittleEndian(code) == GR_GAME_READY;
+    *pCode = GetLittleEndian(code);
+    return true;
+}
+
+bool IsGameReadyData(const void* pData, size_t cbData) {
+    uint32_t nCode = 0;
+    return ReadRecordCode(pData, cbData, &nCode) && nCode == GR_GAME_READY;
 }

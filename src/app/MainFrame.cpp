@@ -2,6 +2,7 @@
 
 #include "GameLink.h"
 #include "IWorkspace.h"
+#include "Log.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame)
@@ -38,6 +39,7 @@ SIZE CMainFrame::CalcFixedWindowSize(int nHeadHeight) const {
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) LogEvent("end", "the launcher's window was closed");
     if (message == WM_DESTROY) {
         m_pHotKey.reset();
         GameRecord record =
@@ -73,7 +75,16 @@ void CMainFrame::OnActivateApp(BOOL bActive, DWORD dwThreadID) {
 }
 
 BOOL CMainFrame::OnCopyData(CWnd*, COPYDATASTRUCT* pCopyDataStruct) {
-    if (pCopyDataStruct && IsGameReadyData(pCopyDataStruct->lpData, pCopyDataStruct->cbData)) {
+    const void* pData = pCopyDataStruct ? pCopyDataStruct->lpData : nullptr;
+    const DWORD cbData = pCopyDataStruct ? pCopyDataStruct->cbData : 0;
+    uint32_t nCode = 0;
+    if (ReadRecordCode(pData, cbData, &nCode)) {
+        LogEvent("record-received", "code %u, %lu bytes, answer -2", nCode, cbData);
+    } else {
+        LogEvent("record-received", "%lu bytes, too short for a code, answer -2", cbData);
+    }
+    if (IsGameReadyData(pData, cbData)) {
+        LogEvent("game-ready", "%lu ms after the start", MsSinceGameStart());
         if (IWorkspace* pWorkspace = IWorkspace::Get()) pWorkspace->OnGameReady();
     }
     return kRecordTaken;

@@ -8,11 +8,14 @@
 #include "CCommandLineInfo.h"
 #include "CSingleDocTemplate.h"
 #include "CWnd.h"
+#include "CrashHandler.h"
 #include "GdiPlus.h"
 #include "IWorkspace.h"
 #include "LauncherText.h"
+#include "Log.h"
 #include "MainFrame.h"
 #include "NullDoc.h"
+#include "StartFacts.h"
 #include "WorkingPath.h"
 #include "afxres.h"
 #include "resource.h"
@@ -33,10 +36,19 @@ ON_COMMAND(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 BOOL CPlatformApp::InitInstance() {
-    // One launcher at a time. The first keeps its mutex until it ends.
+    InstallCrashHandler();
+    // One launcher at a time. The first keeps its mutex until it ends; a second one
+    // adds its lines to the first one's log.
     HANDLE hMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
-    if (!hMutex) return FALSE;
-    if (::GetLastError() != 0) {
+    const DWORD dwMutexError = ::GetLastError();
+    LogStart(hMutex && dwMutexError == 0);
+    LogStartFacts(hMutex && dwMutexError != 0);
+    if (!hMutex) {
+        LogEvent("end", "no single-instance mutex: %s", SystemErrorText(dwMutexError).c_str());
+        return FALSE;
+    }
+    if (dwMutexError != 0) {
+        LogEvent("end", "another launcher is running");
         ::CloseHandle(hMutex);
         return FALSE;
     }
@@ -81,6 +93,7 @@ BOOL CPlatformApp::InitInstance() {
 
 BOOL CPlatformApp::OnIdle(LONG lCount) {
     CWinApp::OnIdle(lCount);
+    LogFlush();
     IWorkspace* pWorkspace = IWorkspace::Get();
     return pWorkspace && pWorkspace->DoDeferredWork();
 }

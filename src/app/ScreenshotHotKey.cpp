@@ -1,6 +1,7 @@
 #include "ScreenshotHotKey.h"
 
 #include "GameLink.h"
+#include "Log.h"
 
 CScreenshotHotKey* CScreenshotHotKey::s_pInstance = nullptr;
 
@@ -46,8 +47,15 @@ void CScreenshotHotKey::OnActivateApp(BOOL bActive, DWORD dwOtherThread) {
 void CScreenshotHotKey::Hold(bool bHold) {
     if (bHold && !m_bHeld) {
         m_bHeld = ::RegisterHotKey(m_hWnd, kId, MOD_CONTROL | MOD_ALT, 'A') != FALSE;
+        if (m_bHeld) {
+            LogEvent("capture-keys", "Ctrl+Alt+A held");
+        } else {
+            LogEvent("capture-keys", "Ctrl+Alt+A not held: %s",
+                     SystemErrorText(::GetLastError()).c_str());
+        }
     } else if (!bHold && m_bHeld) {
         ::UnregisterHotKey(m_hWnd, kId);
         m_bHeld = false;
+        LogEvent("capture-keys", "Ctrl+Alt+A given back");
     }
 }

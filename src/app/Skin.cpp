@@ -12,6 +12,7 @@
 #include "CFile.h"
 #include "CPalette.h"
 #include "GdiPlus.h"
+#include "Log.h"
 
 namespace {
 
@@ -65,6 +66,54 @@ void RequireConverted(const CBstr& widePath) {
     if (!widePath.Get()) AfxThrowMemoryException();
 }
 
+// A file that is there but GDI+ cannot read is told apart from one that is missing.
+std::string DecodingProblem(const CString& path, Gdiplus::Status status) {
+    if (::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
+        return SystemErrorText(::GetLastError());
+    }
+    return "not a picture GDI+ can read (status " + std::to_string(status) + ")";
+}
+
+void LogPicture(const CString& path, const std::string& problem, unsigned nWidth,
+                unsigned nHeight) {
+    if (problem.empty()) {
+        LogEvent("skin", "%s, %ux%u", path.GetString(), nWidth, nHeight);
+    } else {
+        LogEvent("skin", "%s not used: %s", path.GetString(), problem.c_str());
+    }
+}
+
+// Why the file gives no bitmap; empty when it did.
+std::string ReadBitmapFile(const CString& path, CBitmap& bitmap, CPalette* pPalette) {
+    CFile file;
+    if (!file.OpenForRead(path)) return SystemErrorText(::GetLastError());
+    uint8_t header[BitmapFileLayout::kFileHeaderSize];
+    if (file.Read(header, sizeof(header)) != sizeof(header) ||
+        !IsBitmapFileHeader(header, sizeof(header))) {
+        return "not a BMP file";
+    }
+    const uint64_t fileLength = file.GetLength();
+    if (fileLength <= sizeof(header) || fileLength > kMaxBitmapFileBytes) {
+        return "a BMP file of " + std::to_string(fileLength) + " bytes";
+    }
+    const size_t cbBlock = static_cast<size_t>(fileLength - sizeof(header));
+    GlobalBlock block(static_cast<uint8_t*>(::GlobalAlloc(GMEM_FIXED, cbBlock)));
+    if (!block) return SystemErrorText(::GetLastError());
+    if (!ReadAll(file, block.get(), cbBlock)) return "the file ends early";
+
+    BitmapFileLayout layout;
+    if (!ParseBitmapBlock(block.get(), cbBlock, layout)) return "its header does not fit its data";
+
+    // the palette goes to the caller with its bitmap only; on failure it is deleted
+    // here, after the screen DC let go of it
+    CPalette palette;
+    HBITMAP hBitmap = CreateScreenBitmap(block.get(), layout, pPalette ? &palette : nullptr);
+    if (!hBitmap) return "no bitmap could be made of it";
+    if (palette.GetSafeHandle()) pPalette->Attach(palette.Detach());
+    bitmap.Attach(hBitmap);
+    return std::string();
+}
+
 }  // namespace
 
 SkinPicture::SkinPicture() = default;
@@ -84,8 +133,12 @@ BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
     if (pImage) {
         picture.nWidth = pImage->GetWidth();
         picture.nHeight = pImage->GetHeight();
+        const Gdiplus::Status status = pImage->GetLastStatus();
+        LogPicture(path, status == Gdiplus::Ok ? std::string() : DecodingProblem(path, status),
+                   picture.nWidth, picture.nHeight);
         picture.pImage = std::move(pImage);
     } else {
+        LogPicture(path, "no memory for it", 0, 0);
         picture.pImage.reset();
     }
     return TRUE;
@@ -95,42 +148,31 @@ BOOL LoadSkinBitmap(CString path, CBitmap& bitmap) {
     const CBstr widePath(path);
     RequireConverted(widePath);
     Gdiplus::GpBitmap* pDecoded = nullptr;
-    if (Gdiplus::DllExports::GdipCreateBitmapFromFile(widePath.Get(), &pDecoded) != Gdiplus::Ok) {
+    Gdiplus::Status status =
+        Gdiplus::DllExports::GdipCreateBitmapFromFile(widePath.Get(), &pDecoded);
+    if (status != Gdiplus::Ok) {
+        LogPicture(path, DecodingProblem(path, status), 0, 0);
         return FALSE;
     }
     // transparent parts, if any, over black
     HBITMAP hBitmap = nullptr;
-    const Gdiplus::Status status =
-        Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(pDecoded, &hBitmap, 0xFF000000);
+    status = Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(pDecoded, &hBitmap, 0xFF000000);
     Gdiplus::DllExports::GdipDisposeImage(pDecoded);
-    if (status != Gdiplus::Ok || !hBitmap) return FALSE;
+    if (status != Gdiplus::Ok || !hBitmap) {
+        LogPicture(path, "no bitmap could be made of it", 0, 0);
+        return FALSE;
+    }
     bitmap.Attach(hBitmap);
+    BITMAP bm = {};
+    ::GetObjectA(hBitmap, sizeof(bm), &bm);
+    LogPicture(path, std::string(), bm.bmWidth, bm.bmHeight);
     return TRUE;
 }
 
 BOOL LoadBitmapFile(CString path, CBitmap& bitmap, CPalette* pPalette) {
-    CFile file;
-    if (!file.OpenForRead(path)) return FALSE;
-    uint8_t header[BitmapFileLayout::kFileHeaderSize];
-    if (file.Read(header, sizeof(header)) != sizeof(header) ||
-        !IsBitmapFileHeader(header, sizeof(header))) {
-        return FALSE;
-    }
-    const uint64_t fileLength = file.GetLength();
-    if (fileLength <= sizeof(header) || fileLength > kMaxBitmapFileBytes) return FALSE;
-    const size_t cbBlock = static_cast<size_t>(fileLength - sizeof(header));
-    GlobalBlock block(static_cast<uint8_t*>(::GlobalAlloc(GMEM_FIXED, cbBlock)));
-    if (!block || !ReadAll(file, block.get(), cbBlock)) return FALSE;
-
-    BitmapFileLayout layout;
-    if (!ParseBitmapBlock(block.get(), cbBlock, layout)) return FALSE;
-
-    // the palette goes to the caller with its bitmap only; on failure it is deleted
-    // here, after the screen DC let go of it
-    CPalette palette;
-    HBITMAP hBitmap = CreateScreenBitmap(block.get(), layout, pPalette ? &palette : nullptr);
-    if (!hBitmap) return FALSE;
-    if (palette.GetSafeHandle()) pPalette->Attach(palette.Detach());
-    bitmap.Attach(hBitmap);
-    return TRUE;
+    const std::string problem = ReadBitmapFile(path, bitmap, pPalette);
+    BITMAP bm = {};
+    if (problem.empty()) bitmap.GetBitmap(&bm);
+    LogPicture(path, problem, bm.bmWidth, bm.bmHeight);
+    return problem.empty();
 }

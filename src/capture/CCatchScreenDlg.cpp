@@ -6,6 +6,7 @@
 #include "CDataExchange.h"
 #include "CPaintDC.h"
 #include "CaptureLayout.h"
+#include "Log.h"
 #include "ScreenshotFile.h"
 #include "resource.h"
 
@@ -76,7 +77,10 @@ HBITMAP CCatchScreenDlg::CopyScreenRect(const PixelRect& rect, BOOL bToClipboard
         return dcDisplay.m_hDC ? CopyFromDC(&dcDisplay, r) : nullptr;
     }
     CBitmap bitmap;
-    if (!bitmap.Attach(CopyFrozenRect(r))) return nullptr;
+    if (!bitmap.Attach(CopyFrozenRect(r))) {
+        LogEvent("capture", "not copied: no bitmap of %dx%d", r.Width(), r.Height());
+        return nullptr;
+    }
     HBITMAP hBitmap = bitmap;
     if (::OpenClipboard(m_hWnd)) {
         ::EmptyClipboard();
@@ -84,7 +88,12 @@ HBITMAP CCatchScreenDlg::CopyScreenRect(const PixelRect& rect, BOOL bToClipboard
         if (::SetClipboardData(CF_BITMAP, hBitmap)) bitmap.Detach();
         ::CloseClipboard();
     }
-    return bitmap.GetSafeHandle() ? nullptr : hBitmap;
+    if (bitmap.GetSafeHandle()) {
+        LogEvent("capture", "not copied: %s", SystemErrorText(::GetLastError()).c_str());
+        return nullptr;
+    }
+    LogEvent("capture", "copied %dx%d to the clipboard", r.Width(), r.Height());
+    return hBitmap;
 }
 
 HBITMAP CCatchScreenDlg::CopyFrozenRect(const PixelRect& r) const {
@@ -99,10 +108,15 @@ bool CCatchScreenDlg::s_bOpen = false;
 
 INT_PTR CCatchScreenDlg::DoModal() {
     // without the frozen picture there is nothing to show or copy
-    if (!m_pScreenBitmap->GetSafeHandle()) return -1;
+    if (!m_pScreenBitmap->GetSafeHandle()) {
+        LogEvent("capture", "not opened: the screen could not be copied");
+        return -1;
+    }
+    LogEvent("capture", "opened over %dx%d", m_nScreenWidth, m_nScreenHeight);
     s_bOpen = true;
     const INT_PTR nResult = CDialog::DoModal();
     s_bOpen = false;
+    LogEvent("capture", "closed");
     return nResult;
 }
 

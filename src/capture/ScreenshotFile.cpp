@@ -10,6 +10,7 @@
 #include "Afx.h"
 #include "CFile.h"
 #include "ComPtr.h"
+#include "Log.h"
 #include "ScreenshotName.h"
 
 namespace {
@@ -115,20 +116,19 @@ ScreenshotSave SaveScreenshot(HBITMAP hBitmap) {
 }
 
 CString ScreenshotFailureText(const ScreenshotSave& save) {
-    char reason[512] = {};
-    if (!::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                          save.dwError, 0, reason, sizeof(reason), nullptr)) {
-        wsprintfA(reason, "%lu", save.dwError);
-    }
-    return AfxAnsiFromUtf8("截图未能保存：\r\n") + save.strPath + "\r\n\r\n" + reason;
+    return AfxAnsiFromUtf8("截图未能保存：\r\n") + save.strPath + "\r\n\r\n" +
+           SystemErrorText(save.dwError).c_str();
 }
 
 }  // namespace
 
 bool SaveScreenshotOrTell(HBITMAP hBitmap, CWnd* pOwner) {
     const ScreenshotSave save = SaveScreenshot(hBitmap);
-    if (save.dwError) {
-        AfxMessageBox(ScreenshotFailureText(save), MB_OK | MB_ICONERROR | MB_TOPMOST, pOwner);
+    if (!save.dwError) {
+        LogEvent("capture", "saved %s", save.strPath.GetString());
+        return true;
     }
-    return !save.dwError;
+    // the box's text, with the reason, goes to the log as well
+    AfxMessageBox(ScreenshotFailureText(save), MB_OK | MB_ICONERROR | MB_TOPMOST, pOwner);
+    return false;
 }

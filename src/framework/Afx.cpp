@@ -9,6 +9,7 @@
 
 #include "CWinApp.h"
 #include "CWnd.h"
+#include "Log.h"
 
 namespace {
 bool g_bOleInitialized = false;
@@ -26,6 +27,9 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, CWnd* pOwner) {
     if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
     HWND hOwner = pOwner ? pOwner->m_hWnd : nullptr;
     const char* caption = pApp ? pApp->m_strAppName.GetString() : "";
+    // written before the box waits for the player, who may end the program instead
+    LogEvent("message-box", "%s", lpszText);
+    LogFlush();
     return ::MessageBoxA(hOwner, lpszText, caption, nType);
 }
 

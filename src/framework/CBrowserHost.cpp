@@ -1,6 +1,7 @@
 #include "CBrowserHost.h"
 
 #include "Afx.h"
+#include "Log.h"
 
 CBrowserHost::~CBrowserHost() {
     CloseControl();
@@ -10,12 +11,16 @@ CBrowserHost::~CBrowserHost() {
 BOOL CBrowserHost::CreateControl(CHtmlView* pView) {
     if (!AfxControlContainerEnabled()) return FALSE;
     ComPtr<IOleObject> pObject;
-    if (FAILED(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  reinterpret_cast<void**>(pObject.Receive()))) ||
-        !pObject) {
+    const HRESULT hr =
+        ::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                           reinterpret_cast<void**>(pObject.Receive()));
+    if (FAILED(hr) || !pObject) {
+        LogEvent("browser-failed", "not made: %s", SystemErrorText(static_cast<DWORD>(hr)).c_str());
         return FALSE;
     }
-    return HostControl(pObject, pView);
+    if (HostControl(pObject, pView)) return TRUE;
+    LogEvent("browser-failed", "made, but it could not be placed in its window");
+    return FALSE;
 }
 
 // The events are connected first, so that none raised while activating is lost; a

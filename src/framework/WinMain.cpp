@@ -7,6 +7,7 @@
 #include "Afx.h"
 #include "CWinApp.h"
 #include "CWnd.h"
+#include "Log.h"
 #include "afxres.h"
 
 namespace {
@@ -25,6 +26,7 @@ int RunApplication(CWinApp* pApp) {
 // program says so and ends, instead of crashing.
 int FailApplication(CWinApp* pApp) {
     try {
+        LogEvent("failure", "an exception nothing handled ends the program");
         if (CWnd* pMainWnd = pApp->GetMainWnd()) pMainWnd->DestroyWindow();
         AfxMessageBox(AFX_IDP_INTERNAL_FAILURE, MB_OK | MB_ICONSTOP);
     } catch (...) {
@@ -59,5 +61,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     }
     // every window, and with them every hosted control, is gone by now
     AfxOleTerm();
+    LogEnd(nExitCode);
     return nExitCode;
 }

@@ -12,6 +12,7 @@
 #include "GameLink.h"
 #include "GameStartText.h"
 #include "GdiPlus.h"
+#include "Log.h"
 #include "resource.h"
 
 CCliengDlg* g_pCliengDlg = nullptr;
@@ -72,11 +73,26 @@ BOOL CCliengDlg::LaunchDueGame() {
 // A game already running is not started twice. The arguments go on as the split
 // left them; a command line that cannot be split hands on the fixed words alone.
 void CCliengDlg::LaunchGame() {
-    if (::FindWindowA("QOVEXPLATFORM", nullptr)) return;
+    NoteGameStart();
+    if (::FindWindowA("QOVEXPLATFORM", nullptr)) {
+        LogEvent("game-start", "none: the game already runs");
+        return;
+    }
     std::string parameters = BuildGameParameters(LauncherArguments());
+    char path[MAX_PATH] = {};
+    ::GetFullPathNameA("Orbavel.exe", sizeof(path), path, nullptr);
+    // the parameters can carry an account's session: only their length is logged
+    LogEvent("game-start", "%s, show command %d, parameters of %u characters", path, SW_HIDE,
+             static_cast<unsigned>(parameters.size()));
     auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteA(nullptr, "open", "Orbavel.exe", parameters.c_str(), nullptr, SW_HIDE));
-    if (result > 32) return;
+    const DWORD dwError = ::GetLastError();
+    if (result > 32) {
+        LogEvent("game-start", "started");
+        return;
+    }
+    LogEvent("game-start", "failed: result %d, %s", static_cast<int>(result),
+             SystemErrorText(dwError ? dwError : static_cast<DWORD>(result)).c_str());
     AfxMessageBox(AfxAnsiFromUtf8(GameStartFailureMessage(result).c_str()), MB_ICONERROR);
 }
 

@@ -12,6 +12,7 @@
 #include "ForumAddress.h"
 #include "GameLink.h"
 #include "GameToolsPage.h"
+#include "Log.h"
 #include "Skin.h"
 #include "WebBrowserDlg.h"
 #include "WebBrowserPage.h"
@@ -178,13 +179,21 @@ int CWorkspace::AddToolsTab(CString strCaption, CString strPicture) {
 
 void CWorkspace::AddSiteTabs() {
     CSiteConfig config;
-    if (!config.Load()) return;
+    if (!config.Load()) {
+        LogEvent("site-list", "Platform/Config.ini not found: no site tabs");
+        return;
+    }
+    int nSites = 0;
     for (int i = 0; i < config.GetSectionCount(); i++) {
         const CConfigSection* pSection = config.GetSection(i);
         const CString strName = pSection->GetValue("Name");
         const CString strUrl = pSection->GetValue("Url");
-        if (!strName.IsEmpty() && !strUrl.IsEmpty()) AddWebTab(strUrl, strName, CString());
+        if (strName.IsEmpty() || strUrl.IsEmpty()) continue;
+        AddWebTab(strUrl, strName, CString());
+        nSites++;
     }
+    LogEvent("site-list", "Platform/Config.ini: %d sections, %d sites", config.GetSectionCount(),
+             nSites);
 }
 
 // The queue is empty when this is called, so a visible view has been painted.
