@@ -37,9 +37,10 @@ public:
             m_bHeld = true;
             return;
         }
-        for (DWORD dwStart = ::GetTickCount(); !m_bHeld; ::Sleep(10)) {
-            m_bHeld = ::TryEnterCriticalSection(&m_session.lock) != FALSE;
-            if (::GetTickCount() - dwStart > dwPatienceMs) break;
+        const DWORD dwStart = ::GetTickCount();
+        while (!(m_bHeld = ::TryEnterCriticalSection(&m_session.lock) != FALSE) &&
+               ::GetTickCount() - dwStart < dwPatienceMs) {
+            ::Sleep(10);
         }
     }
     ~SessionLock() {
