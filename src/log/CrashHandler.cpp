@@ -148,6 +148,13 @@ void RecordMinidump(const Crash& crash) {
         LogRecord("crash", "no minidump: " + SystemErrorText(::GetLastError()));
         return;
     }
+    // Wine's library reads every module's symbols unless the process has been set up
+    // without them, which takes many seconds
+    FARPROC pInitialize = ::GetProcAddress(hDbgHelp, "SymInitialize");
+    if (auto pfn = reinterpret_cast<BOOL(WINAPI*)(HANDLE, PCSTR, BOOL)>(
+            reinterpret_cast<void*>(pInitialize))) {
+        pfn(::GetCurrentProcess(), nullptr, FALSE);
+    }
     MINIDUMP_EXCEPTION_INFORMATION exception = {crash.dwThread, crash.pInfo, FALSE};
     const BOOL bWritten =
         pWriteDump(::GetCurrentProcess(), ::GetCurrentProcessId(), hFile, MiniDumpNormal,
