@@ -43,7 +43,8 @@ def check_player(archive):
     except UnicodeDecodeError:
         pass
     text = readme.decode("gbk")
-    for needle in ("Orbavel.exe", "Ctrl+Alt+A", "Ctrl+S", "Skylark.exe", "截图", "Platform\\Config.ini"):
+    for needle in ("Orbavel.exe", "Ctrl+Alt+A", "Ctrl+S", "Skylark.exe", "截图", "Platform\\Config.ini",
+                   "Skylark.log", "Crashes", "不含密码"):
         expect(needle in text, "the read-me does not mention " + needle)
     expect("\r\n" in text and "\n" not in text.replace("\r\n", ""), "the read-me's lines end in LF")
 
