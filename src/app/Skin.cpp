@@ -67,11 +67,11 @@ void RequireConverted(const CBstr& widePath) {
 }
 
 // A file that is there but GDI+ cannot read is told apart from one that is missing.
-std::string DecodingProblem(const CString& path, Gdiplus::Status status) {
+std::string DecodingProblem(const CString& path) {
     if (::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
         return SystemErrorText(::GetLastError());
     }
-    return "not a picture GDI+ can read (status " + std::to_string(status) + ")";
+    return "not a picture GDI+ can read";
 }
 
 void LogPicture(const CString& path, const std::string& problem, unsigned nWidth,
@@ -133,9 +133,9 @@ BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
     if (pImage) {
         picture.nWidth = pImage->GetWidth();
         picture.nHeight = pImage->GetHeight();
-        const Gdiplus::Status status = pImage->GetLastStatus();
-        LogPicture(path, status == Gdiplus::Ok ? std::string() : DecodingProblem(path, status),
-                   picture.nWidth, picture.nHeight);
+        // a picture that failed has no size (its status is left for its owner to read)
+        LogPicture(path, picture.nWidth ? std::string() : DecodingProblem(path), picture.nWidth,
+                   picture.nHeight);
         picture.pImage = std::move(pImage);
     } else {
         LogPicture(path, "no memory for it", 0, 0);
@@ -151,7 +151,7 @@ BOOL LoadSkinBitmap(CString path, CBitmap& bitmap) {
     Gdiplus::Status status =
         Gdiplus::DllExports::GdipCreateBitmapFromFile(widePath.Get(), &pDecoded);
     if (status != Gdiplus::Ok) {
-        LogPicture(path, DecodingProblem(path, status), 0, 0);
+        LogPicture(path, DecodingProblem(path), 0, 0);
         return FALSE;
     }
     // transparent parts, if any, over black
