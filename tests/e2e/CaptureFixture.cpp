@@ -72,11 +72,11 @@ ScreenPicture ClipboardPicture() {
     return picture;
 }
 
-std::string MessageBoxText(HWND hBox) {
-    char text[1024] = {};
+std::wstring MessageBoxText(HWND hBox) {
+    wchar_t text[1024] = {};
     PumpUntil([&] {
-        return ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text)) ||
-               ::GetDlgItemTextA(hBox, 100, text, sizeof(text));
+        return ::GetDlgItemTextW(hBox, 0xFFFF, text, 1024) ||
+               ::GetDlgItemTextW(hBox, 100, text, 1024);
     });
     return text;
 }

@@ -31,7 +31,7 @@ RECT ScreenRect();
 bool ClipboardHoldsMarker();
 ScreenPicture ClipboardPicture();
 // a message box's text (control 0xFFFF on Windows, 100 under Wine) once it is set
-std::string MessageBoxText(HWND hBox);
+std::wstring MessageBoxText(HWND hBox);
 
 class CaptureFixture : public testing::Test {
 protected:
