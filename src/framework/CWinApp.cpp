@@ -52,7 +52,7 @@ int CWinApp::Run() {
     bool bIdle = true;
     for (;;) {
         while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            bIdle = OnIdle(lIdleCount++) != FALSE;
+            bIdle = RunIdleStep(lIdleCount++);
         }
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) break;
@@ -63,6 +63,16 @@ int CWinApp::Run() {
         lIdleCount = 0;
     }
     return ExitInstance();
+}
+
+// Idle work is confined as a handler is: what it raises ends that piece of work, not
+// the program. Each piece is taken off before it runs, so the next call goes on.
+bool CWinApp::RunIdleStep(LONG lCount) {
+    try {
+        return OnIdle(lCount) != FALSE;
+    } catch (...) {
+        return true;
+    }
 }
 
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {

@@ -49,6 +49,7 @@ public:
     CString m_strRegistryKey;  // empty: no profile
 
 private:
+    bool RunIdleStep(LONG lCount);
     CSingleDocTemplate* GetTemplate() const;
     bool OpenAppKey(HKEY* phKey, bool bCreate) const;
     void SaveStdProfileSettings();
