@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Afx.h"
 #include "CCommandLineInfo.h"
 #include "CModalLoop.h"
 #include "CSingleDocTemplate.h"
@@ -102,7 +103,11 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
     const char* pszPath = rCmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen
                               ? rCmdInfo.m_strFileName.GetString()
                               : nullptr;
-    return pTemplate->OpenDocumentFile(pszPath, FALSE) != nullptr;
+    if (pTemplate->OpenDocumentFile(pszPath, FALSE)) return TRUE;
+    // No main window: the program cannot run, and says so where a message can show.
+    m_bStartFailed = true;
+    AfxMessageBox(AFX_IDP_FAILED_TO_CREATE, MB_OK | MB_ICONSTOP);
+    return FALSE;
 }
 
 void CWinApp::OnFileNew() {

@@ -47,6 +47,8 @@ public:
     CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;      // string AFX_IDS_APP_TITLE
     CString m_strRegistryKey;  // empty: no profile
+    // The main window could not be made: the program ends with a failure code.
+    bool m_bStartFailed = false;
 
 private:
     bool RunIdleStep(LONG lCount);
