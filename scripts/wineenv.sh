@@ -23,9 +23,11 @@ wine_use "${SKYLARK_WINE_ARCH:-64}"
 
 # Run with the display the programs will use: a Wine server started without one has
 # no display driver, and every window of its later programs fails. So that none
-# outlives the set-up, the server that did it is awaited.
+# outlives the set-up, a server left from before (whose display may be gone) is
+# ended first, and the one that did the set-up is awaited.
 wine_prefix_ready() {
   local ran=""
+  wineserver -k >/dev/null 2>&1 || true
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine: creating a ${WINEARCH#win}-bit prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
