@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# CMake's emulator for the two-monitor test: runs the Windows test program under Wine
-# on a nested X server of its own, inside the test display, with two screens side by
-# side joined by Xinerama and without RandR, which Wine takes as two monitors.
+# CMake's emulator for the two-monitor test, two-monitors.sh <32|64> <exe> [arguments]:
+# runs the Windows test program under Wine on a nested X server of its own, inside the
+# test display, with two screens side by side joined by Xinerama and without RandR,
+# which Wine takes as two monitors.
 # Wine reads the monitors once per server, in the process that draws its desktop:
 # the program runs in a Wine server of its own, on a linked copy of the prefix.
 # Without Xephyr it runs on the plain display, and its tests skip, saying why.
@@ -14,6 +15,7 @@ if ! command -v Xephyr >/dev/null 2>&1; then
   exec "$run" "$@"
 fi
 repo_root=$(cd "$here/../.." && pwd)
+export SKYLARK_WINE_ARCH=$1  # the prefix of the program's width
 source "$repo_root/scripts/wineenv.sh"
 # Linked, not copied: the server writes its registry files anew rather than in place,
 # and the test makes its own files in folders of its own.
@@ -36,4 +38,5 @@ for _ in $(seq 1 100); do
   [ -e "/tmp/.X11-unix/X${n}" ] && break
   sleep 0.1
 done
-DISPLAY=":$n" SKYLARK_WINEPREFIX="$prefix" "$run" "$@"
+export SKYLARK_WINEPREFIX="$prefix" SKYLARK_WINEPREFIX32="$prefix"
+DISPLAY=":$n" "$run" "$@"
