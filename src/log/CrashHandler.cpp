@@ -6,6 +6,7 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <cwchar>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <exception>
@@ -113,14 +114,14 @@ void RecordCallers(const Crash& crash) {
 #endif
 }
 
-std::string DumpPath() {
-    const std::string folder = OrbavelProfileFolder("Crashes");
+std::wstring DumpPath() {
+    const std::wstring folder = OrbavelProfileFolder(L"Crashes");
     if (folder.empty()) return folder;
     SYSTEMTIME st;
     ::GetLocalTime(&st);
-    char name[64];
-    std::snprintf(name, sizeof(name), "\\Skylark %04u-%02u-%02u %02u-%02u-%02u.dmp", st.wYear,
-                  st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
+    wchar_t name[64];
+    std::swprintf(name, 64, L"\\Skylark %04u-%02u-%02u %02u-%02u-%02u.dmp", st.wYear, st.wMonth,
+                  st.wDay, st.wHour, st.wMinute, st.wSecond);
     return folder + name;
 }
 
@@ -140,9 +141,9 @@ void RecordMinidump(const Crash& crash) {
         LogRecord("crash", "no minidump: " + SystemErrorText(::GetLastError()));
         return;
     }
-    const std::string path = DumpPath();
+    const std::wstring path = DumpPath();
     HANDLE hFile = path.empty() ? INVALID_HANDLE_VALUE
-                                : ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                : ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
         LogRecord("crash", "no minidump: " + SystemErrorText(::GetLastError()));
@@ -162,9 +163,9 @@ void RecordMinidump(const Crash& crash) {
     const DWORD dwError = ::GetLastError();
     ::CloseHandle(hFile);
     if (bWritten) {
-        LogRecord("crash", "minidump " + path);
+        LogRecord("crash", L"minidump " + path);
     } else {
-        ::DeleteFileA(path.c_str());
+        ::DeleteFileW(path.c_str());
         LogRecord("crash", "no minidump: " + SystemErrorText(dwError));
     }
 }

@@ -54,6 +54,15 @@ private:
     bool m_bHeld = false;
 };
 
+std::string Utf8FromWide(const wchar_t* pszWide) {
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return std::string();
+    std::string utf8(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, pszWide, -1, &utf8[0], n, nullptr, nullptr);
+    utf8.resize(static_cast<size_t>(n - 1));
+    return utf8;
+}
+
 std::string Utf8FromAnsi(const char* pszAnsi) {
     const char* p = pszAnsi;
     while (*p && !(*p & 0x80)) p++;
@@ -62,37 +71,47 @@ std::string Utf8FromAnsi(const char* pszAnsi) {
     if (nWide <= 0) return std::string();
     std::vector<wchar_t> wide(static_cast<size_t>(nWide));
     ::MultiByteToWideChar(CP_ACP, 0, pszAnsi, -1, wide.data(), nWide);
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return std::string();
-    std::string utf8(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, &utf8[0], n, nullptr, nullptr);
-    utf8.resize(static_cast<size_t>(n - 1));
-    return utf8;
+    return Utf8FromWide(wide.data());
 }
 
-std::string Line(const char* pszEvent, const char* pszDetails) {
+std::string Line(const char* pszEvent, const std::string& utf8Details) {
     SYSTEMTIME st;
     ::GetLocalTime(&st);
     const LogTime time = {st.wYear,   st.wMonth,  st.wDay,         st.wHour,
                           st.wMinute, st.wSecond, st.wMilliseconds};
-    return FormatLogLine(time, ::GetCurrentThreadId(), pszEvent, Utf8FromAnsi(pszDetails).c_str());
+    return FormatLogLine(time, ::GetCurrentThreadId(), pszEvent, utf8Details.c_str());
 }
 
-std::string LocalAppDataFolder() {
-    char path[MAX_PATH] = {};
-    const DWORD n = ::GetEnvironmentVariableA("LOCALAPPDATA", path, sizeof(path));
-    if (n > 0 && n < sizeof(path)) return path;
+void Record(const std::string& line) {
+    Session& session = TheSession();
+    SessionLock lock(session, kRecordLockWaitMs);
+    session.writer.Add(line, true);
+    session.writer.Flush();
+}
+
+void Queue(const std::string& line) {
+    Session& session = TheSession();
+    SessionLock lock(session);
+    session.writer.Add(line);
+    // a burst is written rather than left out
+    if (session.writer.Queued() > CLogWriter::kMaxQueued / 2) session.writer.Flush();
+}
+
+std::wstring LocalAppDataFolder() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD n = ::GetEnvironmentVariableW(L"LOCALAPPDATA", path, MAX_PATH);
+    if (n > 0 && n < MAX_PATH) return path;
     // older systems have no such variable
     if (SUCCEEDED(
-            ::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) {
+            ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) {
         return path;
     }
-    return std::string();
+    return std::wstring();
 }
 
-bool MakeFolder(const std::string& path) {
-    if (::CreateDirectoryA(path.c_str(), nullptr)) return true;
-    const DWORD dwAttributes = ::GetFileAttributesA(path.c_str());
+bool MakeFolder(const std::wstring& path) {
+    if (::CreateDirectoryW(path.c_str(), nullptr)) return true;
+    const DWORD dwAttributes = ::GetFileAttributesW(path.c_str());
     return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -110,20 +129,19 @@ void LogEvent(const char* pszEvent, const char* pszFormat, ...) {
     va_start(args, pszFormat);
     std::vsnprintf(details, sizeof(details), pszFormat, args);
     va_end(args);
-    const std::string line = Line(pszEvent, details);
-    Session& session = TheSession();
-    SessionLock lock(session);
-    session.writer.Add(line);
-    // a burst is written rather than left out
-    if (session.writer.Queued() > CLogWriter::kMaxQueued / 2) session.writer.Flush();
+    Queue(Line(pszEvent, Utf8FromAnsi(details)));
+}
+
+void LogText(const char* pszEvent, const wchar_t* pszDetails) {
+    Queue(Line(pszEvent, Utf8FromWide(pszDetails)));
 }
 
 void LogRecord(const char* pszEvent, const std::string& details) {
-    const std::string line = Line(pszEvent, details.c_str());
-    Session& session = TheSession();
-    SessionLock lock(session, kRecordLockWaitMs);
-    session.writer.Add(line, true);
-    session.writer.Flush();
+    Record(Line(pszEvent, Utf8FromAnsi(details.c_str())));
+}
+
+void LogRecord(const char* pszEvent, const std::wstring& details) {
+    Record(Line(pszEvent, Utf8FromWide(details.c_str())));
 }
 
 void LogFlush() {
@@ -156,10 +174,10 @@ std::string SystemErrorText(DWORD dwError) {
     return result;
 }
 
-std::string OrbavelProfileFolder(const char* pszName) {
-    const std::string base = LocalAppDataFolder();
+std::wstring OrbavelProfileFolder(const wchar_t* pszName) {
+    const std::wstring base = LocalAppDataFolder();
     if (base.empty()) return base;
-    const std::string game = base + "\\Orbavel";
-    const std::string folder = game + "\\" + pszName;
-    return MakeFolder(game) && MakeFolder(folder) ? folder : std::string();
+    const std::wstring game = base + L"\\Orbavel";
+    const std::wstring folder = game + L"\\" + pszName;
+    return MakeFolder(game) && MakeFolder(folder) ? folder : std::wstring();
 }

@@ -16,8 +16,11 @@ void LogStart(bool bRotate);
 // Never pass the game's command line, chat settings' values or an address's query.
 void LogEvent(const char* pszEvent, const char* pszFormat, ...)
     __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
+// One line whose details are UTF-16 text: a path the system has in no code page.
+void LogText(const char* pszEvent, const wchar_t* pszDetails);
 // A line that is written at once, with room kept for it: the end and crash records.
 void LogRecord(const char* pszEvent, const std::string& details);
+void LogRecord(const char* pszEvent, const std::wstring& details);
 // Writes what is queued.
 void LogFlush();
 // The last line, with the exit code and the count of lines that did not fit.
@@ -26,5 +29,6 @@ void LogEnd(int nExitCode);
 // "5 Access is denied." for a system error code or an HRESULT: the code and the
 // system's text.
 std::string SystemErrorText(DWORD dwError);
-// %LOCALAPPDATA%\Orbavel\<name>, made if missing; empty if it cannot be.
-std::string OrbavelProfileFolder(const char* pszName);
+// %LOCALAPPDATA%\Orbavel\<name>, made if missing; empty if it cannot be. In UTF-16:
+// a player's profile may be named in no code page.
+std::wstring OrbavelProfileFolder(const wchar_t* pszName);

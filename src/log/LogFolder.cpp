@@ -2,17 +2,20 @@
 
 #include "Log.h"
 
-const std::string& CLogFolder::Folder() {
-    if (!m_bFolderSought) m_strFolder = OrbavelProfileFolder("Logs");
+const std::wstring& CLogFolder::Folder() {
+    if (!m_bFolderSought) m_strFolder = OrbavelProfileFolder(L"Logs");
     m_bFolderSought = true;
     return m_strFolder;
 }
 
+// the log's file names are ASCII
+std::wstring CLogFolder::PathOf(const std::string& name) {
+    return Folder() + L"\\" + std::wstring(name.begin(), name.end());
+}
+
 bool CLogFolder::Move(const std::string& from, const std::string& to) {
-    const std::string& folder = Folder();
-    return !folder.empty() &&
-           ::MoveFileExA((folder + "\\" + from).c_str(), (folder + "\\" + to).c_str(),
-                         MOVEFILE_REPLACE_EXISTING);
+    return !Folder().empty() &&
+           ::MoveFileExW(PathOf(from).c_str(), PathOf(to).c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 // Every write goes to the end, also after another launcher's lines: the file is
@@ -20,15 +23,15 @@ bool CLogFolder::Move(const std::string& from, const std::string& to) {
 bool CLogFolder::Open(const std::string& name, bool bEmpty) {
     Close();
     if (Folder().empty()) return false;
-    const std::string path = Folder() + "\\" + name;
+    const std::wstring path = PathOf(name);
     const DWORD dwShare = FILE_SHARE_READ | FILE_SHARE_WRITE;
     if (bEmpty) {
-        HANDLE hEmpty = ::CreateFileA(path.c_str(), GENERIC_WRITE, dwShare, nullptr, CREATE_ALWAYS,
+        HANDLE hEmpty = ::CreateFileW(path.c_str(), GENERIC_WRITE, dwShare, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
         if (hEmpty == INVALID_HANDLE_VALUE) return false;
         ::CloseHandle(hEmpty);
     }
-    m_hFile = ::CreateFileA(path.c_str(), FILE_APPEND_DATA, dwShare, nullptr, OPEN_ALWAYS,
+    m_hFile = ::CreateFileW(path.c_str(), FILE_APPEND_DATA, dwShare, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
     return m_hFile != INVALID_HANDLE_VALUE;
 }

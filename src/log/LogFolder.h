@@ -21,9 +21,10 @@ public:
 
 private:
     // the folder, looked for and made on first use; empty if it cannot be
-    const std::string& Folder();
+    const std::wstring& Folder();
+    std::wstring PathOf(const std::string& name);
 
-    std::string m_strFolder;
+    std::wstring m_strFolder;
     bool m_bFolderSought = false;
     HANDLE m_hFile = INVALID_HANDLE_VALUE;
 };
