@@ -84,13 +84,15 @@ TEST(CrashRecord, ACrashWritesTheLastLinesWhatAndWhereAndAMinidumpAndEndsWithIts
     const std::string log = profile / "Orbavel\\Logs\\Skylark.log";
     std::string text;
     for (const std::string& line : DemoLog(log).Lines()) text += line + "\n";
-    const std::vector<std::string> expected = {
+    std::vector<std::string> expected = {
         "] test the last line before the crash",
         "] crash code=0xC0000005 EXCEPTION_ACCESS_VIOLATION writing 0x0 thread=",
         "] crash at win_log.exe+0x",
-        "] crash called from win_log.exe+0x",
-        "] crash minidump " + profile.Path() + "\\Orbavel\\Crashes\\Skylark ",
     };
+#if defined(__x86_64__)  // 32-bit code has no unwind tables to find callers by
+    expected.push_back("] crash called from win_log.exe+0x");
+#endif
+    expected.push_back("] crash minidump " + profile.Path() + "\\Orbavel\\Crashes\\Skylark ");
     size_t at = 0;
     for (const std::string& part : expected) {
         at = text.find(part, at);
