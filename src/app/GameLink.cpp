@@ -1,6 +1,6 @@
 #include "GameLink.h"
 
-#include <string>
+#include <cstdio>
 
 #include "Log.h"
 
@@ -16,29 +16,35 @@ const LRESULT kRecordTaken = -2;
 
 DWORD g_dwGameStartTick = 0;
 
-// False when the record was not delivered; the answer as the log gives it.
-bool Deliver(COPYDATASTRUCT& cds, BOOL bWait, std::string& answer) {
+// The answer as the log gives it, into a buffer of kAnswerSize.
+const size_t kAnswerSize = 32;
+void AnswerText(LRESULT result, char* pszAnswer) {
+    std::snprintf(pszAnswer, kAnswerSize, "%ld", static_cast<long>(result));
+}
+
+// False when the record was not delivered.
+bool Deliver(COPYDATASTRUCT& cds, BOOL bWait, char* pszAnswer) {
     LPARAM lParam = reinterpret_cast<LPARAM>(&cds);
     if (bWait) {
         const LRESULT result = ::SendMessageA(g_hGameWnd, WM_COPYDATA, 0, lParam);
-        answer = std::to_string(result);
+        AnswerText(result, pszAnswer);
         return result == kRecordTaken;
     }
     DWORD_PTR result = 0;
     if (::SendMessageTimeoutA(g_hGameWnd, WM_COPYDATA, 0, lParam, SMTO_BLOCK | SMTO_ABORTIFHUNG, 1,
                               &result)) {
-        answer = std::to_string(static_cast<LRESULT>(result));
+        AnswerText(static_cast<LRESULT>(result), pszAnswer);
         return true;
     }
     // A game that is busy or hung keeps its record: only a vanished window fails.
     const bool bGone = ::GetLastError() == ERROR_INVALID_WINDOW_HANDLE;
-    answer = bGone ? "none, the window is gone" : "none in time";
+    ::lstrcpynA(pszAnswer, bGone ? "none, the window is gone" : "none in time", kAnswerSize);
     return !bGone;
 }
 
 // Page geometry goes every second and the keep-alive every five: of those only the
 // first delivered and every failure are logged.
-void LogSent(const GameRecord& record, BOOL bWait, bool bDelivered, const std::string& answer) {
+void LogSent(const GameRecord& record, BOOL bWait, bool bDelivered, const char* pszAnswer) {
     static bool s_bDeliveredLogged[2] = {};
     bool* pLogged = record.nCode == GR_PAGE_GEOMETRY ? &s_bDeliveredLogged[0]
                     : record.nCode == GR_KEEP_ALIVE  ? &s_bDeliveredLogged[1]
@@ -46,7 +52,7 @@ void LogSent(const GameRecord& record, BOOL bWait, bool bDelivered, const std::s
     if (pLogged && bDelivered && *pLogged) return;
     if (pLogged && bDelivered) *pLogged = true;
     LogEvent("record-sent", "code %u, %u bytes, %s, answer %s", record.nCode, record.cbSize,
-             bWait ? "waiting" : "not waiting", answer.c_str());
+             bWait ? "waiting" : "not waiting", pszAnswer);
 }
 
 void LogGameWindowFound() {
@@ -80,7 +86,7 @@ BOOL SendToGame(GameRecord* record, BOOL bWait) {
     if (!g_hGameWnd) return FALSE;
     record->hwndSender = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(g_hLauncherWnd));
     COPYDATASTRUCT cds = {0, record->cbSize, record};
-    std::string answer;
+    char answer[kAnswerSize];
     const bool bDelivered = Deliver(cds, bWait, answer);
     LogSent(*record, bWait, bDelivered, answer);
     if (!bDelivered) {

@@ -94,7 +94,7 @@ std::string ReadBitmapFile(const CString& path, CBitmap& bitmap, CPalette* pPale
     }
     const uint64_t fileLength = file.GetLength();
     if (fileLength <= sizeof(header) || fileLength > kMaxBitmapFileBytes) {
-        return "a BMP file of " + std::to_string(fileLength) + " bytes";
+        return "empty, or too large for a skin picture";
     }
     const size_t cbBlock = static_cast<size_t>(fileLength - sizeof(header));
     GlobalBlock block(static_cast<uint8_t*>(::GlobalAlloc(GMEM_FIXED, cbBlock)));

@@ -62,23 +62,25 @@ bool WhereText(ULONG_PTR address, std::string& text) {
 }
 
 std::string Summary(const Crash& crash) {
-    std::string text;
-    if (crash.pInfo) {
-        const EXCEPTION_RECORD& record = *crash.pInfo->ExceptionRecord;
-        char code[16];
-        std::snprintf(code, sizeof(code), "0x%08lX", record.ExceptionCode);
-        text = std::string("code=") + code + " " + ExceptionCodeName(record.ExceptionCode);
-        if (record.ExceptionCode == EXCEPTION_ACCESS_VIOLATION && record.NumberParameters >= 2) {
-            const ULONG_PTR kind = record.ExceptionInformation[0];
-            text += kind == 0 ? " reading " : kind == 1 ? " writing " : " executing ";
-            text += HexText(record.ExceptionInformation[1]);
-        }
-    } else {
-        text = "std::terminate: ";
-        text += crash.pszTerminateType ? std::string("C++ exception ") + crash.pszTerminateType
-                                       : std::string("no exception");
+    char text[256];
+    if (!crash.pInfo) {
+        std::snprintf(text, sizeof(text), "std::terminate: %s%s thread=%lu",
+                      crash.pszTerminateType ? "C++ exception " : "no exception",
+                      crash.pszTerminateType ? crash.pszTerminateType : "", crash.dwThread);
+        return text;
     }
-    return text + " thread=" + std::to_string(crash.dwThread);
+    const EXCEPTION_RECORD& record = *crash.pInfo->ExceptionRecord;
+    const ULONG_PTR kind = record.NumberParameters >= 2 ? record.ExceptionInformation[0] : 0;
+    const bool bAccess =
+        record.ExceptionCode == EXCEPTION_ACCESS_VIOLATION && record.NumberParameters >= 2;
+    std::snprintf(text, sizeof(text), "code=0x%08lX %s%s%s thread=%lu", record.ExceptionCode,
+                  ExceptionCodeName(record.ExceptionCode),
+                  !bAccess    ? ""
+                  : kind == 0 ? " reading "
+                  : kind == 1 ? " writing "
+                              : " executing ",
+                  bAccess ? HexText(record.ExceptionInformation[1]).c_str() : "", crash.dwThread);
+    return text;
 }
 
 // The return addresses the unwind tables vouch for, each inside a loaded module and

@@ -151,10 +151,13 @@ void LogFlush() {
 }
 
 void LogEnd(int nExitCode) {
-    LogRecord("exit", "code=" + std::to_string(nExitCode));
+    char text[64];
+    std::snprintf(text, sizeof(text), "code=%d", nExitCode);
+    LogRecord("exit", text);
     Session& session = TheSession();
     if (const unsigned long nDropped = session.writer.Dropped()) {
-        LogRecord("log-full", std::to_string(nDropped) + " more lines did not fit");
+        std::snprintf(text, sizeof(text), "%lu more lines did not fit", nDropped);
+        LogRecord("log-full", text);
     }
     SessionLock lock(session);
     session.folder.Close();

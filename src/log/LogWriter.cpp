@@ -1,11 +1,15 @@
 #include "LogWriter.h"
 
+#include <cstdio>
+
 namespace {
 const char kUtf8Mark[] = "\xEF\xBB\xBF";  // tells Notepad the file is UTF-8
 }  // namespace
 
 std::string CLogWriter::FileName(int nSession) {
-    return nSession == 0 ? "Skylark.log" : "Skylark." + std::to_string(nSession) + ".log";
+    char name[32] = "Skylark.log";
+    if (nSession > 0) std::snprintf(name, sizeof(name), "Skylark.%d.log", nSession);
+    return name;
 }
 
 void CLogWriter::Start(bool bRotate) {
