@@ -44,7 +44,7 @@ static const IID* const g_iids[] = {&IID_IUnknown,       &IID_IDispatch,    &IID
                                     &IID_IWebBrowserApp, &IID_IWebBrowser2, NULL};
 
 FakeObject* FakeBrowser_Create(void) {
-    return FakeObject_Create(&g_vtbl, g_iids);
+    return FakeObject_Create(sizeof(FakeObject), &g_vtbl, g_iids, NULL);
 }
 
 IWebBrowser2* FakeBrowser_Interface(FakeObject* object) {

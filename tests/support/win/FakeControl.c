@@ -45,7 +45,7 @@ static IOleObjectVtbl g_vtbl = {
 static const IID* const g_iids[] = {&IID_IUnknown, &IID_IOleObject, NULL};
 
 FakeObject* FakeControl_Create(void) {
-    return FakeObject_Create(&g_vtbl, g_iids);
+    return FakeObject_Create(sizeof(FakeObject), &g_vtbl, g_iids, NULL);
 }
 
 IOleObject* FakeControl_Interface(FakeObject* object) {

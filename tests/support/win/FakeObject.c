@@ -3,22 +3,18 @@
 #include <stdlib.h>
 #include <string.h>
 
-struct FakeObject {
-    const void* vtbl;  // first, as an interface's is
-    LONG refs;
-    const IID* const* iids;  // the interfaces it answers to, up to a null
-    char calls[64];
-};
-
 static FakeObject* ObjectOf(void* iface) {
     return (FakeObject*)iface;
 }
 
-FakeObject* FakeObject_Create(const void* vtbl, const IID* const* iids) {
-    FakeObject* object = (FakeObject*)calloc(1, sizeof(FakeObject));
+FakeObject* FakeObject_Create(size_t size, const void* vtbl, const IID* const* iids,
+                              FakeObject* held) {
+    FakeObject* object = (FakeObject*)calloc(1, size);
     object->vtbl = vtbl;
     object->refs = 1;
     object->iids = iids;
+    object->held = held;
+    if (held) FakeObject_AddRef(held);
     return object;
 }
 
@@ -47,7 +43,10 @@ ULONG FakeObject_AddRef(void* iface) {
 
 ULONG FakeObject_ReleaseInterface(void* iface) {
     LONG refs = InterlockedDecrement(&ObjectOf(iface)->refs);
-    if (refs == 0) free(ObjectOf(iface));
+    if (refs == 0) {
+        if (ObjectOf(iface)->held) FakeObject_ReleaseInterface(ObjectOf(iface)->held);
+        free(ObjectOf(iface));
+    }
     return (ULONG)refs;
 }
 

@@ -12,7 +12,6 @@
 #include "CBstr.h"
 #include "CRect.h"
 #include "FakeObject.h"
-#include "FakeHtml.h"
 #include "HtmlCtrl.h"
 #include "TestSupport.h"
 #include "ControlHostTest.h"
@@ -169,11 +168,11 @@ TEST_F(Browser, ARightButtonReleaseInsideThePageNeverReachesTheBrowser) {
 // A page the engine here cannot load.
 class FakePageCtrl : public CHtmlCtrl {
 public:
-    explicit FakePageCtrl(FakeDocument* pDocument) : m_pDocument(pDocument) {}
+    explicit FakePageCtrl(FakeObject* pDocument) : m_pDocument(pDocument) {}
     ComPtr<IDispatch> GetHtmlDocument() const override {
-        return ComPtr<IDispatch>::Share(FakeDocument_Dispatch(m_pDocument));
+        return ComPtr<IDispatch>::Adopt(FakeDocument_Interface(m_pDocument));
     }
-    FakeDocument* m_pDocument;
+    FakeObject* m_pDocument;
 };
 
 // A click at (30, 40) of the control, as the message loop sees it.
@@ -185,12 +184,12 @@ BOOL ClickAt(CHtmlCtrl& ctrl) {
 }
 
 TEST_F(Browser, ALeftClickInsideALinkCapturesItsAddressAndReleasesWhatItRead) {
-    FakeElement* pBody = FakeElement_Create(L"BODY", nullptr, nullptr);
-    FakeElement* pLink = FakeElement_Create(L"a", L"http://forum.example/t/1", pBody);
-    FakeElement* pSpan = FakeElement_Create(L"SPAN", nullptr, pLink);
-    FakeElement* pBareLink = FakeElement_Create(L"A", nullptr, pBody);
-    for (FakeElement* pHit : {pSpan, pBareLink, pBody}) {
-        FakeDocument* pDocument = FakeDocument_Create(pHit);
+    FakeObject* pBody = FakeElement_Create(L"BODY", nullptr, nullptr);
+    FakeObject* pLink = FakeElement_Create(L"a", L"http://forum.example/t/1", pBody);
+    FakeObject* pSpan = FakeElement_Create(L"SPAN", nullptr, pLink);
+    FakeObject* pBareLink = FakeElement_Create(L"A", nullptr, pBody);
+    for (FakeObject* pHit : {pSpan, pBareLink, pBody}) {
+        FakeObject* pDocument = FakeDocument_Create(pHit);
         {
             FakePageCtrl ctrl(pDocument);
             Create(ctrl);
@@ -200,13 +199,13 @@ TEST_F(Browser, ALeftClickInsideALinkCapturesItsAddressAndReleasesWhatItRead) {
             EXPECT_EQ(FakeDocument_LastPoint(pDocument).y, 40);
             EXPECT_EQ(ctrl.m_strLinkUrl, pHit == pSpan ? "http://forum.example/t/1" : "before");
         }
-        EXPECT_EQ(FakeDocument_Refs(pDocument), 1);
-        FakeDocument_Release(pDocument);
+        EXPECT_EQ(FakeObject_Refs(pDocument), 1);
+        FakeObject_Release(pDocument);
     }
-    for (FakeElement* pElement : {pSpan, pLink, pBody, pBareLink}) {
-        EXPECT_EQ(FakeElement_Refs(pElement), pElement == pBody ? 3 : pElement == pLink ? 2 : 1);
+    for (FakeObject* pElement : {pSpan, pLink, pBody, pBareLink}) {
+        EXPECT_EQ(FakeObject_Refs(pElement), pElement == pBody ? 3 : pElement == pLink ? 2 : 1);
     }
-    for (FakeElement* pElement : {pSpan, pBareLink, pLink, pBody}) FakeElement_Release(pElement);
+    for (FakeObject* pElement : {pSpan, pBareLink, pLink, pBody}) FakeObject_Release(pElement);
 }
 
 }  // namespace
