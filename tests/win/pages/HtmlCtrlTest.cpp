@@ -6,8 +6,10 @@
 #include <exdispid.h>
 
 #include <string>
+#include <vector>
 
 #include "Afx.h"
+#include "BrowserWindows.h"
 #include "CBrowserEvents.h"
 #include "CBstr.h"
 #include "CRect.h"
@@ -17,26 +19,6 @@
 #include "ControlHostTest.h"
 
 namespace {
-
-struct ClassSearch {
-    const char* name;
-    HWND found;
-};
-
-BOOL CALLBACK MatchClass(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<ClassSearch*>(lParam);
-    char name[64] = {};
-    ::GetClassNameA(hWnd, name, sizeof(name));
-    if (std::string(name) != search->name) return TRUE;
-    search->found = hWnd;
-    return FALSE;
-}
-
-HWND FindDescendant(HWND hParent, const char* className) {
-    ClassSearch search = {className, nullptr};
-    ::EnumChildWindows(hParent, &MatchClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 CString LocationOf(CHtmlView& view) {
     CBstr location;
@@ -58,9 +40,9 @@ TEST_F(Browser, TheControlSiteHostsTheBrowserNavigatesItAndReleasesItOnce) {
     Create(ctrl);
     IWebBrowser2* pBrowser = ctrl.GetBrowser();
     ASSERT_NE(pBrowser, nullptr);
-    HWND hEmbedding = FindDescendant(ctrl.m_hWnd, "Shell Embedding");
-    ASSERT_NE(hEmbedding, nullptr);
-    EXPECT_EQ(::GetParent(hEmbedding), ctrl.GetBrowserHostWnd());
+    const std::vector<HWND> embedding = BrowserWindows(ctrl);
+    ASSERT_FALSE(embedding.empty());
+    EXPECT_EQ(::GetParent(embedding[0]), ctrl.GetBrowserHostWnd());
 
     ctrl.Navigate2("about:blank#first");
     EXPECT_TRUE(PumpUntil([&] { return LocationOf(ctrl) == "about:blank#first"; }))
@@ -157,9 +139,9 @@ TEST_F(Browser, ARightButtonReleaseInsideThePageNeverReachesTheBrowser) {
     AfxEnableControlContainer();
     CHtmlCtrl ctrl;
     Create(ctrl);
-    HWND hInner = FindDescendant(ctrl.m_hWnd, "Shell Embedding");
-    ASSERT_NE(hInner, nullptr);
-    MSG msg = {hInner, WM_RBUTTONUP, 0, MAKELPARAM(10, 10), 0, {10, 10}};
+    const std::vector<HWND> inner = BrowserWindows(ctrl);
+    ASSERT_FALSE(inner.empty());
+    MSG msg = {inner[0], WM_RBUTTONUP, 0, MAKELPARAM(10, 10), 0, {10, 10}};
     EXPECT_TRUE(CWnd::WalkPreTranslateTree(&msg));
     msg.message = WM_RBUTTONDOWN;
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(&msg));
