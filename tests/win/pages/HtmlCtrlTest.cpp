@@ -5,26 +5,19 @@
 #include <exdisp.h>
 #include <exdispid.h>
 
-#include <string>
 #include <vector>
 
 #include "Afx.h"
 #include "BrowserWindows.h"
 #include "CBrowserEvents.h"
-#include "CBstr.h"
 #include "CRect.h"
 #include "FakeObject.h"
 #include "HtmlCtrl.h"
+#include "LocationOf.h"
 #include "TestSupport.h"
 #include "ControlHostTest.h"
 
 namespace {
-
-CString LocationOf(CHtmlView& view) {
-    CBstr location;
-    if (view.GetBrowser()) view.GetBrowser()->get_LocationURL(location.Receive());
-    return location.ToAnsi();
-}
 
 class Browser : public ControlHostTest {
 protected:

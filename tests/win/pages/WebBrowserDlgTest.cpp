@@ -6,9 +6,9 @@
 
 #include "Afx.h"
 #include "BrowserSwap.h"
-#include "CBstr.h"
 #include "FakeObject.h"
 #include "GdiCapacity.h"
+#include "LocationOf.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
 #include "ControlHostTest.h"
@@ -40,12 +40,6 @@ protected:
         ::lstrcpynA(g_szWorkingDirectory, m_folder.Path().c_str(), kMaxPathBytes);
     }
 
-    static CString LocationOf(CWebBrowserDlg& dlg) {
-        CBstr location;
-        if (dlg.m_wndHtml.GetBrowser())
-            dlg.m_wndHtml.GetBrowser()->get_LocationURL(location.Receive());
-        return location.ToAnsi();
-    }
     static void Click(CWebBrowserDlg& dlg, int nID) {
         ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dlg, nID)));
@@ -126,12 +120,12 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
     dlg.CreateBrowser();
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
     dlg.m_wndHtml.Navigate2("about:blank#site");
-    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
+    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg.m_wndHtml) == "about:blank#site"; }));
     dlg.m_wndHtml.Navigate2("about:blank#elsewhere");
-    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#elsewhere"; }));
+    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg.m_wndHtml) == "about:blank#elsewhere"; }));
 
     Click(dlg, IDC_WEB_HOME);
-    EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
+    EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg.m_wndHtml) == "about:blank#site"; }));
 
     // the engine here keeps no history: a browser that notes the calls it gets
     std::unique_ptr<FakeObject, void (*)(FakeObject*)> fake(FakeBrowser_Create(),

@@ -10,10 +10,10 @@
 #include "AnyTabPage.h"
 #include "BmpBuilder.h"
 #include "BrowserWindows.h"
-#include "CBstr.h"
 #include "CliengDlg.h"
 #include "GameLink.h"
 #include "HostWindow.h"
+#include "LocationOf.h"
 #include "PlatformApp.h"
 #include "TestSupport.h"
 #include "WebBrowserDlg.h"
@@ -48,14 +48,6 @@ LRESULT CALLBACK NoteFirstPaint(int code, WPARAM wParam, LPARAM lParam) {
         g_nBrowsersAtFirstPaint = static_cast<int>(BrowserWindows(g_hPainted).size());
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-CString LocationOf(CWebBrowserDlg* pDlg) {
-    CBstr location;
-    if (IWebBrowser2* pBrowser = pDlg->m_wndHtml.GetBrowser()) {
-        pBrowser->get_LocationURL(location.Receive());
-    }
-    return location.ToAnsi();
 }
 
 class WorkspaceView : public testing::Test {
@@ -143,10 +135,10 @@ TEST_F(WorkspaceView, HiddenWebPagesGetTheirBrowsersAfterTheFirstPaintOneATurnOr
         EXPECT_EQ(silent, VARIANT_TRUE);
     }
     EXPECT_TRUE(PumpUntil([&] {
-        return LocationOf(pages[1]) == "about:blank#home" &&
-               LocationOf(pages[2]) == "about:blank#b";
-    })) << LocationOf(pages[1]).GetString()
-        << " " << LocationOf(pages[2]).GetString();
+        return LocationOf(pages[1]->m_wndHtml) == "about:blank#home" &&
+               LocationOf(pages[2]->m_wndHtml) == "about:blank#b";
+    })) << LocationOf(pages[1]->m_wndHtml).GetString()
+        << " " << LocationOf(pages[2]->m_wndHtml).GetString();
 }
 
 TEST_F(WorkspaceView, GoingAwayItDeletesEveryPageAndLeavesNoWindowOrGdiObject) {
