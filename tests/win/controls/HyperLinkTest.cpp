@@ -17,6 +17,7 @@
 #include "CHyperLink.h"
 #include "DialogCloser.h"
 #include "HyperLinkOpen.h"
+#include "ScreenPicture.h"
 #include "TestSupport.h"
 
 namespace {
@@ -97,15 +98,11 @@ protected:
 
     // exact pixels of a colour in the link, after it has painted
     static int CountColour(HWND hWnd, COLORREF cr) {
-        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        RECT rc;
-        ::GetClientRect(hWnd, &rc);
-        HDC hDC = ::GetDC(hWnd);
+        const ScreenPicture shown = ScreenPicture::Repainted(hWnd);
         int n = 0;
-        for (int y = rc.top; y < rc.bottom; ++y) {
-            for (int x = rc.left; x < rc.right; ++x) n += ::GetPixel(hDC, x, y) == cr;
+        for (int y = 0; y < shown.height; ++y) {
+            for (int x = 0; x < shown.width; ++x) n += shown.Colour(x, y) == cr;
         }
-        ::ReleaseDC(hWnd, hDC);
         return n;
     }
 

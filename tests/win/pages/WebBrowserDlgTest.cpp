@@ -9,6 +9,7 @@
 #include "FakeObject.h"
 #include "GdiCapacity.h"
 #include "LocationOf.h"
+#include "ScreenPicture.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
 #include "ControlHostTest.h"
@@ -107,10 +108,7 @@ TEST_F(WebPage, TheToolbarPictureIsPaintedBehindTheButtons) {
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
     dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
-    ::RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-    HDC hDC = ::GetDC(dlg);
-    EXPECT_EQ(::GetPixel(hDC, 250, 10), ToolbarColour(0));
-    ::ReleaseDC(dlg, hDC);
+    EXPECT_EQ(ScreenPicture::Repainted(dlg).Colour(250, 10), ToolbarColour(0));
 }
 
 TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
