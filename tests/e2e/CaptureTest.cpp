@@ -11,6 +11,7 @@
 
 #include "GdiplusSession.h"
 #include "LauncherProcess.h"
+#include "MessageBoxText.h"
 #include "PatternWindow.h"
 #include "ProcessWindow.h"
 #include "ScreenPicture.h"
@@ -401,12 +402,11 @@ TEST_F(Capture, CtrlSSavesTheSelectionAsAPngInTheGamesPicturesFolderAndTellsWhen
         hBox = FindProcessWindow(m_launcher->Id(), "#32770");
         return hBox && ::GetWindow(hBox, GW_OWNER) == hOverlay;
     }));
-    // the box's text (control 0xFFFF on Windows, 100 under Wine) once it is set
-    char text[1024] = {};
+    // the box's text once it is set
+    std::string text;
     EXPECT_TRUE(PumpUntil([&] {
-        return (::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text)) ||
-                ::GetDlgItemTextA(hBox, 100, text, sizeof(text))) &&
-               std::string(text).find(folder) != std::string::npos;
+        text = MessageBoxText(hBox);
+        return text.find(folder) != std::string::npos;
     })) << text;
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hBox); }));

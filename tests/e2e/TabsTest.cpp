@@ -9,6 +9,7 @@
 #include "DemoGame.h"
 #include "LauncherFixture.h"
 #include "LauncherProcess.h"
+#include "MessageBoxText.h"
 #include "ProcessWindow.h"
 
 namespace {
@@ -84,7 +85,7 @@ TEST_F(Launcher, WithoutTheGameTheStartFailureIsShownAndTheLauncherCarriesOn) {
         "\xD3\xCE\xCF\xB7\xC6\xF4\xB6\xAF\xCA\xA7\xB0\xDC:\xCE\xC4\xBC\xFE\xC3\xFB\xB4\xED"
         "\xCE\xF3.(\xD5\xD2\xB2\xBB\xB5\xBD"
         "Orbavel.exe\xCE\xC4\xBC\xFE)";
-    EXPECT_EQ(WindowTextBytes(::GetDlgItem(hBox, 0xFFFF)), expected);
+    EXPECT_EQ(MessageBoxText(hBox), expected);
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     HWND hWnd = launcher.WaitForWindow();
     ASSERT_NE(hWnd, nullptr);

@@ -17,6 +17,7 @@
 #include "CHyperLink.h"
 #include "DialogCloser.h"
 #include "HyperLinkOpen.h"
+#include "MessageBoxText.h"
 #include "ScreenPicture.h"
 #include "TestSupport.h"
 
@@ -256,11 +257,7 @@ TEST_F(HyperLink, AClickThatOpensTheAddressTurnsItPurpleAndOneThatCannotSaysWhy)
     const int code = broken.OpenUrl("skylarknone:page");
     ASSERT_LE(code, 32);
     std::string shown;
-    DialogCloser closer([&](HWND hBox) {
-        char text[1024] = {};
-        ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
-        shown = text;
-    });
+    DialogCloser closer([&](HWND hBox) { shown = MessageBoxText(hBox); });
     Click(hBroken);
     PumpUntil([&] { return closer.Seen(); }, 10000);
     EXPECT_EQ(shown, OpenErrorText(code));

@@ -4,18 +4,17 @@
 #include <string>
 
 #include "ChildProcess.h"
+#include "MessageBoxText.h"
 #include "MessagePump.h"
 #include "ProcessWindow.h"
 #include "WinePath.h"
 
 namespace {
 
-BOOL CALLBACK FindFailureText(HWND hWnd, LPARAM lParam) {
-    wchar_t text[64] = {};
-    ::GetWindowTextW(hWnd, text, 64);
-    if (std::wstring(text) == L"程序内部出错，即将退出。") *reinterpret_cast<bool*>(lParam) = true;
-    return TRUE;
-}
+// "程序内部出错，即将退出。" in code page 936
+const char kFailureText[] =
+    "\xB3\xCC\xD0\xF2\xC4\xDA\xB2\xBF\xB3\xF6\xB4\xED"
+    "\xA3\xAC\xBC\xB4\xBD\xAB\xCD\xCB\xB3\xF6\xA1\xA3";
 
 TEST(StartUp, AnExceptionFromInitInstanceEndsWithTheFrameworksMessageAndExitCode) {
     const std::string exe = WinePath(FAILING_START_EXE);
@@ -24,16 +23,16 @@ TEST(StartUp, AnExceptionFromInitInstanceEndsWithTheFrameworksMessageAndExitCode
     ASSERT_TRUE(app.Started());
     // the box is made first and filled in as it initialises: wait for its text and caption
     HWND hBox = nullptr;
-    bool bFailureText = false;
+    std::string text;
     char caption[64] = {};
     EXPECT_TRUE(PumpUntil([&] {
         hBox = FindProcessWindow(app.Id(), "#32770");
         if (!hBox) return false;
-        ::EnumChildWindows(hBox, &FindFailureText, reinterpret_cast<LPARAM>(&bFailureText));
+        text = MessageBoxText(hBox);
         ::GetWindowTextA(hBox, caption, sizeof(caption));
-        return bFailureText && std::string(caption) == "FailingStart";
+        return text == kFailureText && std::string(caption) == "FailingStart";
     }));
-    EXPECT_TRUE(bFailureText);
+    EXPECT_EQ(text, kFailureText);
     EXPECT_STREQ(caption, "FailingStart");
     ASSERT_TRUE(hBox);
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
