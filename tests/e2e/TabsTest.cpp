@@ -11,6 +11,7 @@
 #include "LauncherProcess.h"
 #include "MessageBoxText.h"
 #include "ProcessWindow.h"
+#include "WriteHeadPicture.h"
 
 namespace {
 
@@ -128,7 +129,7 @@ TEST_F(Launcher, SiteTabsWithANameAndAnAddressFollowTheFixedTabsInFileOrder) {
 }
 
 TEST_F(Launcher, ThePageGeometryGoesToTheGameOnlyWhileThePlayGameTabIsSelected) {
-    WriteHeadPicture();
+    WriteHeadPicture(m_folder, 40);  // the strip as high as its tabs
     WriteGameSettings("ready_delay_ms=200\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();
@@ -172,7 +173,7 @@ TEST_F(Launcher, ThePageGeometryGoesToTheGameOnlyWhileThePlayGameTabIsSelected) 
 }
 
 TEST_F(Launcher, TheToolsPageSendsTheChatSettingsOnATickAndOnAChosenColour) {
-    WriteHeadPicture();
+    WriteHeadPicture(m_folder, 40);  // the strip as high as its tabs
     WriteGameSettings("ready_delay_ms=200\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();

@@ -8,7 +8,6 @@
 
 #include "Afx.h"
 #include "AnyTabPage.h"
-#include "BmpBuilder.h"
 #include "BrowserWindows.h"
 #include "CliengDlg.h"
 #include "GameLink.h"
@@ -18,6 +17,7 @@
 #include "TestSupport.h"
 #include "WebBrowserDlg.h"
 #include "Workspace.h"
+#include "WriteHeadPicture.h"
 
 namespace {
 
@@ -53,10 +53,7 @@ LRESULT CALLBACK NoteFirstPaint(int code, WPARAM wParam, LPARAM lParam) {
 class WorkspaceView : public testing::Test {
 protected:
     void SetUp() override {
-        BmpBuilder head;  // a strip as high as its tabs
-        head.width = 1000;
-        head.height = 40;
-        m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
+        WriteHeadPicture(m_folder, 40);  // a strip as high as its tabs
     }
     void TearDown() override {
         m_host.DestroyWindow();
