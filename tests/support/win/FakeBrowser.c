@@ -1,19 +1,6 @@
 #define CINTERFACE
 #include "FakeObject.h"
 
-static HRESULT STDMETHODCALLTYPE Browser_QueryInterface(IWebBrowser2* This, REFIID riid,
-                                                        void** ppv) {
-    return FakeObject_Query(This, riid, ppv);
-}
-
-static ULONG STDMETHODCALLTYPE Browser_AddRef(IWebBrowser2* This) {
-    return FakeObject_AddRef(This);
-}
-
-static ULONG STDMETHODCALLTYPE Browser_Release(IWebBrowser2* This) {
-    return FakeObject_ReleaseInterface(This);
-}
-
 static HRESULT STDMETHODCALLTYPE Browser_GoBack(IWebBrowser2* This) {
     return FakeObject_Note(This, 'B');
 }
@@ -31,9 +18,6 @@ static HRESULT STDMETHODCALLTYPE Browser_Refresh(IWebBrowser2* This) {
 }
 
 static IWebBrowser2Vtbl g_vtbl = {
-    .QueryInterface = Browser_QueryInterface,
-    .AddRef = Browser_AddRef,
-    .Release = Browser_Release,
     .GoBack = Browser_GoBack,
     .GoForward = Browser_GoForward,
     .Stop = Browser_Stop,

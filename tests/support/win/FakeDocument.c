@@ -8,19 +8,6 @@ typedef struct {
     POINT last;
 } FakeDocument;
 
-static HRESULT STDMETHODCALLTYPE Document_QueryInterface(IHTMLDocument2* This, REFIID riid,
-                                                         void** ppv) {
-    return FakeObject_Query(This, riid, ppv);
-}
-
-static ULONG STDMETHODCALLTYPE Document_AddRef(IHTMLDocument2* This) {
-    return FakeObject_AddRef(This);
-}
-
-static ULONG STDMETHODCALLTYPE Document_Release(IHTMLDocument2* This) {
-    return FakeObject_ReleaseInterface(This);
-}
-
 static HRESULT STDMETHODCALLTYPE Document_elementFromPoint(IHTMLDocument2* This, LONG x, LONG y,
                                                            IHTMLElement** hit) {
     FakeDocument* document = (FakeDocument*)This;
@@ -33,9 +20,6 @@ static HRESULT STDMETHODCALLTYPE Document_elementFromPoint(IHTMLDocument2* This,
 }
 
 static IHTMLDocument2Vtbl g_vtbl = {
-    .QueryInterface = Document_QueryInterface,
-    .AddRef = Document_AddRef,
-    .Release = Document_Release,
     .elementFromPoint = Document_elementFromPoint,
 };
 

@@ -13,19 +13,6 @@ static FakeElement* ElementOf(IHTMLElement* iface) {
     return (FakeElement*)iface;
 }
 
-static HRESULT STDMETHODCALLTYPE Element_QueryInterface(IHTMLElement* This, REFIID riid,
-                                                        void** ppv) {
-    return FakeObject_Query(This, riid, ppv);
-}
-
-static ULONG STDMETHODCALLTYPE Element_AddRef(IHTMLElement* This) {
-    return FakeObject_AddRef(This);
-}
-
-static ULONG STDMETHODCALLTYPE Element_Release(IHTMLElement* This) {
-    return FakeObject_ReleaseInterface(This);
-}
-
 static HRESULT STDMETHODCALLTYPE Element_get_tagName(IHTMLElement* This, BSTR* p) {
     *p = SysAllocString(ElementOf(This)->tag);
     return S_OK;
@@ -53,9 +40,6 @@ static HRESULT STDMETHODCALLTYPE Element_getAttribute(IHTMLElement* This, BSTR n
 }
 
 static IHTMLElementVtbl g_vtbl = {
-    .QueryInterface = Element_QueryInterface,
-    .AddRef = Element_AddRef,
-    .Release = Element_Release,
     .get_tagName = Element_get_tagName,
     .get_parentElement = Element_get_parentElement,
     .getAttribute = Element_getAttribute,

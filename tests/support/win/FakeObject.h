@@ -36,18 +36,17 @@ void FakeObject_Release(FakeObject* object);
 
 /* for the fakes themselves: a fake's own fields follow this part */
 struct FakeObject {
-    const void* vtbl; /* first, as an interface's is */
+    void* vtbl; /* first, as an interface's is */
     LONG refs;
     const IID* const* iids; /* the interfaces it answers to, up to a null */
     FakeObject* held;       /* another fake it keeps a reference to while it lives */
     char calls[64];
 };
-FakeObject* FakeObject_Create(size_t size, const void* vtbl, const IID* const* iids,
-                              FakeObject* held);
+/* Fills the IUnknown methods the vtable leaves null with the fake object's own. */
+FakeObject* FakeObject_Create(size_t size, void* vtbl, const IID* const* iids, FakeObject* held);
 HRESULT FakeObject_Note(void* iface, char call);
 HRESULT FakeObject_Query(void* iface, REFIID riid, void** ppv);
 ULONG FakeObject_AddRef(void* iface);
-ULONG FakeObject_ReleaseInterface(void* iface);
 
 #ifdef __cplusplus
 }
