@@ -1,4 +1,4 @@
-// A program whose start-up raises ends with the framework's message and exit code.
+// A program whose start-up fails ends with the framework's message and a failure code.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,33 +11,34 @@
 
 namespace {
 
-// "程序内部出错，即将退出。" in code page 936
-const char kFailureText[] =
-    "\xB3\xCC\xD0\xF2\xC4\xDA\xB2\xBF\xB3\xF6\xB4\xED"
-    "\xA3\xAC\xBC\xB4\xBD\xAB\xCD\xCB\xB3\xF6\xA1\xA3";
-
-TEST(StartUp, AnExceptionFromInitInstanceEndsWithTheFrameworksMessageAndExitCode) {
+// Starts the failing program, answers its message box and gives its exit code.
+DWORD RunFailingStart(const std::string& arguments, const std::wstring& message) {
     const std::string exe = WinePath(FAILING_START_EXE);
     const size_t slash = exe.rfind('\\');
-    ChildProcess app(exe.substr(0, slash), exe.substr(slash + 1));
-    ASSERT_TRUE(app.Started());
+    ChildProcess app(exe.substr(0, slash), exe.substr(slash + 1), arguments);
+    EXPECT_TRUE(app.Started());
     // the box is made first and filled in as it initialises: wait for its text and caption
     HWND hBox = nullptr;
-    std::string text;
+    char expected[128] = {};  // as the box's text reads, in the ANSI code page
+    ::WideCharToMultiByte(CP_ACP, 0, message.c_str(), -1, expected, sizeof(expected), nullptr,
+                          nullptr);
     char caption[64] = {};
     EXPECT_TRUE(PumpUntil([&] {
         hBox = FindProcessWindow(app.Id(), "#32770");
         if (!hBox) return false;
-        text = MessageBoxText(hBox);
         ::GetWindowTextA(hBox, caption, sizeof(caption));
-        return text == kFailureText && std::string(caption) == "FailingStart";
-    }));
-    EXPECT_EQ(text, kFailureText);
+        return MessageBoxText(hBox) == expected && std::string(caption) == "FailingStart";
+    })) << arguments;
     EXPECT_STREQ(caption, "FailingStart");
-    ASSERT_TRUE(hBox);
-    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(app.WaitForExit(10000));
-    EXPECT_EQ(app.ExitCode(), static_cast<DWORD>(-1));
+    if (hBox) ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(app.WaitForExit(10000));
+    return app.ExitCode();
+}
+
+TEST(StartUp, AnExceptionOrAMainWindowThatCannotBeMadeEndsWithAMessageAndAFailureCode) {
+    EXPECT_EQ(RunFailingStart("", L"程序内部出错，即将退出。"), static_cast<DWORD>(-1));
+    EXPECT_EQ(RunFailingStart("/noframe", L"无法创建主窗口，程序即将退出。"),
+              static_cast<DWORD>(-1));
 }
 
 }  // namespace
