@@ -3,6 +3,7 @@
 # otherwise prints why not and exits 1. It finds out by running one, a 96-byte
 # static program that only exits with status 42: kernel settings are not read.
 set -u
+export LC_ALL=C  # the reason in plain words, whatever the caller's locale
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 probe="$dir/exit42"

@@ -13,7 +13,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed";
 # where the machine runs 32-bit code (some cannot)
 for p in g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 \
          binutils-mingw-w64-x86-64 cmake ninja-build g++ clang \
-         libclang-rt-14-dev googletest wine wine64 xvfb xauth x11-utils \
+         libclang-rt-14-dev googletest wine wine64 xvfb xserver-xephyr xauth x11-utils \
          xdotool imagemagick fonts-wqy-microhei fonts-arphic-uming fonts-wine locales \
          python3 clang-format; do
   have "$p" || need_pkgs+=("$p")

@@ -31,7 +31,8 @@ wine_prefix_ready() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine: creating a ${WINEARCH#win}-bit prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+    # through our loader: Debian's wineboot takes the 32-bit one wherever it is installed
+    WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot.exe -i >/dev/null 2>&1
     ran=1
   fi
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"

@@ -1,7 +1,9 @@
 #include "MessageBoxText.h"
 
-std::string MessageBoxText(HWND hBox) {
-    char text[1024] = {};
-    ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
+#include "MessagePump.h"
+
+std::wstring MessageBoxText(HWND hBox) {
+    wchar_t text[1024] = {};
+    PumpUntil([&] { return ::GetDlgItemTextW(hBox, 0xFFFF, text, 1024) != 0; });
     return text;
 }

@@ -257,7 +257,8 @@ TEST_F(HyperLink, AClickThatOpensTheAddressTurnsItPurpleAndOneThatCannotSaysWhy)
     const int code = broken.OpenUrl("skylarknone:page");
     ASSERT_LE(code, 32);
     std::string shown;
-    DialogCloser closer([&](HWND hBox) { shown = MessageBoxText(hBox); });
+    DialogCloser closer(
+        [&](HWND hBox) { shown = AfxAnsiFromWide(MessageBoxText(hBox).c_str()).GetString(); });
     Click(hBroken);
     PumpUntil([&] { return closer.Seen(); }, 10000);
     EXPECT_EQ(shown, OpenErrorText(code));

@@ -19,15 +19,12 @@ DWORD RunFailingStart(const std::string& arguments, const std::wstring& message)
     EXPECT_TRUE(app.Started());
     // the box is made first and filled in as it initialises: wait for its text and caption
     HWND hBox = nullptr;
-    char expected[128] = {};  // as the box's text reads, in the ANSI code page
-    ::WideCharToMultiByte(CP_ACP, 0, message.c_str(), -1, expected, sizeof(expected), nullptr,
-                          nullptr);
     char caption[64] = {};
     EXPECT_TRUE(PumpUntil([&] {
         hBox = FindProcessWindow(app.Id(), "#32770");
         if (!hBox) return false;
         ::GetWindowTextA(hBox, caption, sizeof(caption));
-        return MessageBoxText(hBox) == expected && std::string(caption) == "FailingStart";
+        return MessageBoxText(hBox) == message && std::string(caption) == "FailingStart";
     })) << arguments;
     EXPECT_STREQ(caption, "FailingStart");
     if (hBox) ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
