@@ -73,15 +73,6 @@ ScreenPicture ClipboardPicture() {
     return picture;
 }
 
-std::wstring MessageBoxText(HWND hBox) {
-    wchar_t text[1024] = {};
-    PumpUntil([&] {
-        return ::GetDlgItemTextW(hBox, 0xFFFF, text, 1024) ||
-               ::GetDlgItemTextW(hBox, 100, text, 1024);
-    });
-    return text;
-}
-
 PicturesFolder::PicturesFolder(const std::wstring& path) {
     ::RegCreateKeyW(HKEY_CURRENT_USER,
                     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",

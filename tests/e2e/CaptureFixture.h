@@ -30,8 +30,6 @@ RECT ScreenRect();
 // the text the fixture put on the clipboard is there, and no picture
 bool ClipboardHoldsMarker();
 ScreenPicture ClipboardPicture();
-// a message box's text (control 0xFFFF on Windows, 100 under Wine) once it is set
-std::wstring MessageBoxText(HWND hBox);
 
 // Points the player's pictures folder elsewhere while it lives; then the system
 // takes its default again.

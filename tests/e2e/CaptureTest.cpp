@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CaptureFixture.h"
+#include "MessageBoxText.h"
 #include "ProcessWindow.h"
 #include "UserInput.h"
 
