@@ -10,39 +10,31 @@ namespace {
 const uint32_t kRed = 0xFF0000, kYellow = 0xFFFF00;
 const int kStyleRowId = 1046;
 const RECT kSelection = {304, 254, 600, 450};  // drawn from (300, 250) to (600, 450)
+const RECT kInside = {4, 4, 292, 192};         // of the selection, clear of its handles
 
-BOOL CALLBACK TakeStyleRow(HWND hWnd, LPARAM lParam) {
-    if (::GetDlgCtrlID(hWnd) != kStyleRowId || !::IsWindowVisible(hWnd)) return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
-}
-
-// clicks cell i of the row of colours and widths once it shows
-bool ClickStyle(HWND hOverlay, int i) {
-    HWND hRow = nullptr;
-    if (!PumpUntil([&] {
-            ::EnumChildWindows(hOverlay, &TakeStyleRow, reinterpret_cast<LPARAM>(&hRow));
-            return hRow != nullptr;
-        })) {
+// clicks cell i of the row of colours and widths, in the toolbar, once it shows
+bool ClickStyle(HWND hToolbar, int i) {
+    HWND hRow = ::GetDlgItem(hToolbar, kStyleRowId);
+    RECT rc;
+    if (!PumpUntil([&] { return ::IsWindowVisible(hRow) && ::GetWindowRect(hRow, &rc); })) {
         return false;
     }
-    RECT rc;
-    ::GetWindowRect(hRow, &rc);
-    const int nCell = rc.bottom - rc.top;
-    MouseLeftDown(rc.left + i * nCell + nCell / 2, rc.top + nCell / 2);
-    MouseLeftUp(rc.left + i * nCell + nCell / 2, rc.top + nCell / 2);
+    const int nCell = rc.bottom - rc.top, x = rc.left + i * nCell + nCell / 2;
+    MouseLeftDown(x, rc.top + nCell / 2);
+    MouseLeftUp(x, rc.top + nCell / 2);
     return true;
 }
 
-// what the overlay shows inside the selection, clear of the tracker's handles
-ScreenPicture InsideHandles(const ScreenPicture& selection) {
-    return selection.Crop({4, 4, selection.width - 4, selection.height - 4});
+// a rectangle (screen coordinates) of a picture of the selection in one colour
+void Fill(ScreenPicture& selection, const RECT& r, uint32_t colour) {
+    for (int y = r.top; y < r.bottom; y++) {
+        for (int x = r.left; x < r.right; x++) {
+            selection.pixels[(y - kSelection.top) * selection.width + x - kSelection.left] = colour;
+        }
+    }
 }
 
-class CaptureMarks : public CaptureFixture {
-protected:
-    uint32_t Frozen(int x, int y) const { return PatternWindow::Colour(x, y, 1); }
-};
+using CaptureMarks = CaptureFixture;
 
 TEST_F(CaptureMarks, ARedRectangleIsCopiedAsShownAndUndoAndEscLeaveTheFrozenPictureExactly) {
     const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
@@ -57,25 +49,23 @@ TEST_F(CaptureMarks, ARedRectangleIsCopiedAsShownAndUndoAndEscLeaveTheFrozenPict
     PressKeys({VK_CONTROL, 'C'});
     const ScreenPicture copy = CopiedPicture(hOverlay);
     ScreenPicture expected = frozen.Crop(kSelection);
-    for (int y = 300; y < 420; y++) {
-        for (int x = 350; x < 600; x++) {
-            if (y < 302 || y >= 418 || x < 352) {
-                expected.pixels[(y - kSelection.top) * expected.width + x - kSelection.left] = kRed;
-            }
-        }
+    for (const RECT& band :
+         {RECT{350, 300, 600, 302}, {350, 418, 600, 420}, {350, 300, 352, 420}}) {
+        Fill(expected, band, kRed);
     }
     EXPECT_EQ(copy.FirstDifference(expected), "");
-    EXPECT_EQ(InsideHandles(copy).FirstDifference(InsideHandles(shown)), "");
+    EXPECT_EQ(copy.Crop(kInside).FirstDifference(shown.Crop(kInside)), "");
 
     // Marks taken off by "撤销", Ctrl+Z and Esc leave nothing behind, on the screen or
     // in the copy. Yellow (the second colour) and 6 pixels wide (the third width).
-    ASSERT_TRUE(WaitForScreenPixel(450, 419, Frozen(450, 419)));
+    ASSERT_TRUE(WaitForScreenPixel(450, 419, PatternWindow::Colour(450, 419, 1)));
     hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
     ASSERT_TRUE(ClickToolbarButton(hOverlay, "箭头"));
-    ASSERT_TRUE(ClickStyle(hOverlay, 1));
-    ASSERT_TRUE(ClickStyle(hOverlay, 8));
+    HWND hUndo = ToolbarButton(hOverlay, "撤销");
+    ASSERT_TRUE(ClickStyle(::GetParent(hUndo), 1));
+    ASSERT_TRUE(ClickStyle(::GetParent(hUndo), 8));
     MouseDrag({350, 300}, {{400, 340}, {450, 380}});
     EXPECT_TRUE(WaitForScreenPixel(390, 332, kYellow));
     ASSERT_TRUE(ClickToolbarButton(hOverlay, "画笔"));
@@ -84,22 +74,18 @@ TEST_F(CaptureMarks, ARedRectangleIsCopiedAsShownAndUndoAndEscLeaveTheFrozenPict
     EXPECT_TRUE(WaitForScreenPixel(360, 400, kYellow));
     MouseLeftUp(400, 430);
     ASSERT_TRUE(ClickToolbarButton(hOverlay, "撤销"));
-    EXPECT_TRUE(WaitForScreenPixel(360, 400, Frozen(360, 400)));
+    EXPECT_TRUE(WaitForScreenPixel(360, 400, PatternWindow::Colour(360, 400, 1)));
     PressKeys({VK_CONTROL, 'Z'});
-    EXPECT_TRUE(WaitForScreenPixel(390, 332, Frozen(390, 332)));
-    HWND hUndo = ToolbarButton(hOverlay, "撤销");
+    EXPECT_TRUE(WaitForScreenPixel(390, 332, PatternWindow::Colour(390, 332, 1)));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindowEnabled(hUndo); })) << "nothing to undo";
 
     MouseDrag({330, 280}, {{360, 300}});
     EXPECT_TRUE(WaitForScreenPixel(360, 300, kYellow));
     PressKeys({VK_ESCAPE});  // the marks go, the selection stays
-    EXPECT_TRUE(WaitForScreenPixel(360, 300, Frozen(360, 300)));
+    EXPECT_TRUE(WaitForScreenPixel(360, 300, PatternWindow::Colour(360, 300, 1)));
     EXPECT_TRUE(WaitForScreenPixel(303, 350, kFrameColour));
-    const ScreenPicture shownAfter = ScreenPicture::FromScreen(kSelection);
     PressKeys({VK_CONTROL, 'C'});
-    const ScreenPicture copyAfter = CopiedPicture(hOverlay);
-    EXPECT_EQ(copyAfter.FirstDifference(frozen.Crop(kSelection)), "");
-    EXPECT_EQ(InsideHandles(copyAfter).FirstDifference(InsideHandles(shownAfter)), "");
+    EXPECT_EQ(CopiedPicture(hOverlay).FirstDifference(frozen.Crop(kSelection)), "");
 }
 
 TEST_F(CaptureMarks, AMosaicSavedWithCtrlSIsBlocksOfTheFrozenPicturesMeans) {
@@ -117,12 +103,7 @@ TEST_F(CaptureMarks, AMosaicSavedWithCtrlSIsBlocksOfTheFrozenPicturesMeans) {
                 }
             }
             for (int c = 0; c < 3; c++) mean |= (sum[c] + n / 2) / n << (16 - 8 * c);
-            for (int y = top; y < bottom; y++) {
-                for (int x = left; x < right; x++) {
-                    expected.pixels[(y - kSelection.top) * expected.width + x - kSelection.left] =
-                        mean;
-                }
-            }
+            Fill(expected, {left, top, right, bottom}, mean);
         }
     }
     ScratchFolder scratch("skylark-pictures");
