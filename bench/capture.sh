@@ -7,9 +7,10 @@ source "$repo_root/scripts/build.sh"
 source "$repo_root/scripts/virtual-display.sh"
 build_windows_tests --target bench_capture >/dev/null
 source "$repo_root/scripts/wineenv.sh"
-wine_prefix_ready
+# the display first: Wine set up without one could show no window at all
 start_virtual_display
 trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
+wine_prefix_ready
 wineserver -w
 wineserver -p  # one warm server, as in the tests
 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null

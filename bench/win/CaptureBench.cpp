@@ -3,7 +3,9 @@
 //  - from the screenshot command to the overlay shown (its first painting done), as a
 //    ratio to one full-screen BitBlt into a new bitmap;
 //  - from the double-click to the picture on the clipboard, as a ratio to a BitBlt of
-//    the selection's size into a new bitmap.
+//    the selection's size into a new bitmap;
+//  - a mouse move while the pen draws, from the move to its painting done, as a ratio
+//    to a mouse move while the selection is moved.
 // The command's work is done as the workspace does it: construct the overlay, DoModal.
 // Run under Wine on a display: bench/capture.sh.
 #include <windows.h>
@@ -14,10 +16,13 @@
 #include <vector>
 
 #include "CCatchScreenDlg.h"
+#include "resource.h"
 
 namespace {
 
 const int kRounds = 12;
+const int kDragRounds = 3;
+const int kMoves = 60;                          // of each drag
 const RECT kSelection = {104, 104, 1004, 704};  // 900 x 600
 
 double NowMs() {
@@ -95,6 +100,76 @@ ON_WM_PAINT()
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
+// The overlay with a selection moved, then a pen stroke drawn, each by kMoves mouse
+// moves: each move posted once the one before has been painted.
+class DragOverlay : public CCatchScreenDlg {
+public:
+    std::vector<double> m_moving, m_drawing;
+
+    void OnPaint() {
+        CCatchScreenDlg::OnPaint();
+        ::GdiFlush();
+        if (m_nStep == 0) {  // shown: the selection
+            m_nStep = 1;
+            Post(WM_LBUTTONDOWN, {kSelection.left - 4, kSelection.top - 4});
+            Post(WM_MOUSEMOVE, {kSelection.right, kSelection.bottom});
+            Post(WM_LBUTTONUP, {kSelection.right, kSelection.bottom});
+        } else if (m_nStep == 1 && !m_bDragging && m_bHaveSelection) {
+            BeginDrag({500, 400});  // moved by its middle: the tracker's loop
+        } else if (m_nStep == 3 && m_rectTracker.m_rect.left > kSelection.left) {
+            m_toolbar.SetTool(MarkPen);  // then the pen, in the selection where it stands now
+            BeginDrag({400, 300});
+        } else if ((m_nStep == 2 || m_nStep == 4) && m_bMoveSeen) {
+            (m_nStep == 2 ? m_moving : m_drawing).push_back(NowMs() - m_msPosted);
+            if (m_nMove < kMoves) return NextMove();
+            Post(WM_LBUTTONUP, m_ptLast);
+            // the stroke off, the selection off, closed
+            for (int i = 0; m_nStep == 4 && i < 3; i++)
+                ::PostMessageA(m_hWnd, WM_COMMAND, IDCANCEL, 0);
+            m_nStep++;
+        }
+    }
+    void OnMouseMove(UINT nFlags, CPoint point) {
+        CCatchScreenDlg::OnMouseMove(nFlags, point);
+        m_bMoveSeen = true;
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void Post(UINT message, POINT pt) {
+        ::PostMessageA(m_hWnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                       MAKELPARAM(pt.x, pt.y));
+    }
+    void BeginDrag(POINT from) {
+        m_nStep++;
+        m_nMove = 0;
+        m_ptFrom = from;
+        Post(WM_LBUTTONDOWN, from);
+        NextMove();
+    }
+    // a short step, as a mouse moved by hand gives
+    void NextMove() {
+        m_nMove++;
+        m_bMoveSeen = false;
+        m_msPosted = NowMs();
+        m_ptLast = {m_ptFrom.x + 3 * m_nMove, m_ptFrom.y + (m_nMove % 10) * 2};
+        Post(WM_MOUSEMOVE, m_ptLast);
+    }
+
+    int m_nStep = 0;
+    int m_nMove = 0;
+    bool m_bMoveSeen = false;
+    double m_msPosted = 0;
+    POINT m_ptFrom = {}, m_ptLast = {};
+};
+
+BEGIN_MESSAGE_MAP(DragOverlay, CCatchScreenDlg)
+ON_WM_PAINT()
+ON_WM_MOUSEMOVE()
+END_MESSAGE_MAP()
+
 bool ClipboardHoldsSelection() {
     if (!::OpenClipboard(nullptr)) return false;
     BITMAP bm = {};
@@ -122,8 +197,20 @@ int main() {
         shown.push_back(overlay.m_msShown);
         copied.push_back(overlay.m_msCopied);
     }
+    std::vector<double> moving, drawing;
+    for (int round = 0; round < kDragRounds; round++) {
+        DragOverlay overlay;
+        if (overlay.DoModal() != IDCANCEL || overlay.m_drawing.size() != kMoves) {
+            std::printf("drag round %d: the pen did not draw its stroke\n", round);
+            return 1;
+        }
+        moving.insert(moving.end(), overlay.m_moving.begin(), overlay.m_moving.end());
+        drawing.insert(drawing.end(), overlay.m_drawing.begin(), overlay.m_drawing.end());
+    }
     std::printf("screen %d x %d, selection %d x %d, %d rounds\n", w, h, selW, selH, kRounds);
     Report("command to overlay shown", shown, "full-screen BitBlt", fullCopy, 2.0);
     Report("double-click to clipboard", copied, "selection-size BitBlt", selectionCopy, 1.2);
+    std::printf("%d rounds of %d mouse moves each\n", kDragRounds, kMoves);
+    Report("mouse move, pen drawing", drawing, "mouse move, selection moved", moving, 1.0);
     return 0;
 }

@@ -25,6 +25,7 @@ ON_WM_SETCURSOR()
 ON_WM_RBUTTONUP()
 ON_WM_CTLCOLOR()
 ON_COMMAND(IDC_CAPTURE_SAVE, &CCatchScreenDlg::SaveSelection)
+ON_COMMAND(IDC_CAPTURE_UNDO, &CCatchScreenDlg::Undo)
 END_MESSAGE_MAP()
 
 namespace {
@@ -43,7 +44,7 @@ bool IsCtrlKey(const MSG* pMsg, char key) {
 }  // namespace
 
 CCatchScreenDlg::CCatchScreenDlg(CWnd* pParent)
-    : CDialog(IDD_CATCHSCREEN, pParent), m_rectTracker(*this) {
+    : CDialog(IDD_CATCHSCREEN, pParent), m_rectTracker(*this), m_marks(*this) {
     m_rectTracker.m_nStyle = kTrackerStyle;
     m_rectTracker.m_rect = {-1, -2, -3, -4};
     m_rectTracker.SetRectColour(kSelectionColour);
@@ -55,6 +56,7 @@ CCatchScreenDlg::CCatchScreenDlg(CWnd* pParent)
     m_nScreenHeight = m_screen.virtualScreen.Height();
     m_pScreenBitmap.reset(new CBitmap);
     m_pScreenBitmap->Attach(CopyVirtualScreen(m_screen));
+    m_marks.SetPicture(static_cast<HBITMAP>(m_pScreenBitmap->GetSafeHandle()));
     m_rgnUpdate.CreateRectRgn(0, 0, 50, 50);
     m_hIcon = ::LoadIconA(hInst, MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
@@ -71,7 +73,10 @@ HBITMAP CCatchScreenDlg::CopyFrozenRect(const PixelRect& r) const {
     if (!dcFrozen.CreateCompatibleDC(nullptr) || !dcFrozen.SelectObject(m_pScreenBitmap.get())) {
         return nullptr;
     }
-    return CopyFromDC(&dcFrozen, r);
+    CBitmap copy;
+    // the marks too, as the overlay shows them
+    if (!copy.Attach(CopyFromDC(&dcFrozen, r)) || !m_marks.PaintInto(copy, r)) return nullptr;
+    return static_cast<HBITMAP>(copy.Detach());
 }
 
 bool CCatchScreenDlg::s_bOpen = false;
@@ -98,9 +103,15 @@ BOOL CCatchScreenDlg::OnInitDialog() {
     ::GetCursorPos(&pt);
     FollowPointer(pt);
     // without it the capture still works by the mouse and the keys
-    m_toolbar.Create(this, {{IDC_CAPTURE_SAVE, "保存", BS_PUSHBUTTON},
-                            {IDCANCEL, "取消", BS_PUSHBUTTON},
-                            {IDOK, "完成", BS_DEFPUSHBUTTON}});
+    const DWORD kTool = CCaptureToolbar::kTool;
+    m_toolbar.Create(this, {{IDC_MARK_RECTANGLE, "矩形", kTool, "在选区内拖动，画矩形框"},
+                            {IDC_MARK_ARROW, "箭头", kTool, "在选区内拖动，画箭头"},
+                            {IDC_MARK_PEN, "画笔", kTool, "在选区内拖动，随手画"},
+                            {IDC_MARK_MOSAIC, "马赛克", kTool, "在选区内拖动，打马赛克"},
+                            {IDC_CAPTURE_UNDO, "撤销", BS_PUSHBUTTON, "撤销上一个标记 (Ctrl+Z)"},
+                            {IDC_CAPTURE_SAVE, "保存", BS_PUSHBUTTON, nullptr},
+                            {IDCANCEL, "取消", BS_PUSHBUTTON, nullptr},
+                            {IDOK, "完成", BS_DEFPUSHBUTTON, nullptr}});
     UpdateHelpText();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -157,6 +168,8 @@ void CCatchScreenDlg::OnPaint() {
                     (rc.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_hIcon);
         return;
     }
+    const RECT& rc = dc.m_ps.rcPaint;
+    m_marks.Paint(dc, {rc.left, rc.top, rc.right, rc.bottom});
     if (m_bShowInfo && m_bHaveSelection) {
         CCapScreenEdit::DrawInfoBox(&dc, ToRECT(m_rectTracker.GetTrueRect()), m_screen);
     }
@@ -168,12 +181,23 @@ HCURSOR CCatchScreenDlg::OnQueryDragIcon() {
 }
 
 BOOL CCatchScreenDlg::OnSetCursor(HWND hWnd, UINT nHitTest, UINT) {
-    if (hWnd == m_hWnd && !m_bDragging && m_bHaveSelection &&
-        m_rectTracker.SetCursorFor(this, nHitTest)) {
-        return TRUE;
+    HCURSOR hCursor = m_hCursor;
+    if (hWnd == m_hWnd && !m_bDragging && m_bHaveSelection) {
+        CPoint point;
+        ::GetCursorPos(&point);
+        ScreenToClient(&point);
+        if (m_toolbar.Tool() == MarkNone) {
+            if (m_rectTracker.SetCursorFor(this, nHitTest)) return TRUE;
+        } else if (InSelection(point)) {
+            hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_CROSS));  // a tool draws
+        }
     }
-    ::SetCursor(m_hCursor);
+    ::SetCursor(hCursor);
     return TRUE;
+}
+
+bool CCatchScreenDlg::InSelection(CPoint point) const {
+    return m_bHaveSelection && m_rectTracker.m_rect.Normalized().Contains(point.x, point.y);
 }
 
 int CCatchScreenDlg::HitCode(CPoint point) const {
@@ -182,7 +206,14 @@ int CCatchScreenDlg::HitCode(CPoint point) const {
 
 void CCatchScreenDlg::OnLButtonDown(UINT, CPoint point) {
     const int nHit = HitCode(point);
-    if (nHit == HitNothing) {
+    if (m_toolbar.Tool() != MarkNone) {
+        // the tool draws inside the selection, which stays as it is meanwhile
+        if (InSelection(point)) {
+            m_marks.Press(m_toolbar.Tool(), m_toolbar.Style(), point,
+                          ClampToScreen(m_rectTracker.m_rect, m_nScreenWidth, m_nScreenHeight));
+            UpdateToolbar();
+        }
+    } else if (nHit == HitNothing) {
         if (!m_bHaveSelection) {
             m_bDragging = m_bHaveSelection = TRUE;
             m_ptStart = point;
@@ -215,6 +246,7 @@ void CCatchScreenDlg::OnMouseMove(UINT, CPoint point) {
                                 point.y};
         InvalidateOverlay();
     }
+    m_marks.Drag(point);
     POINT ptScreen = point;
     ClientToScreen(&ptScreen);
     FollowPointer(ptScreen);
@@ -231,7 +263,8 @@ void CCatchScreenDlg::FollowPointer(POINT ptScreen) {
                               {origin.left, origin.top});
 }
 
-void CCatchScreenDlg::OnLButtonUp(UINT, CPoint) {
+void CCatchScreenDlg::OnLButtonUp(UINT, CPoint point) {
+    m_marks.Release(point);
     m_bShowInfo = m_bDragging = FALSE;
     UpdateToolbar();
     UpdateHelpText();
@@ -251,6 +284,10 @@ void CCatchScreenDlg::OnOK() {
 BOOL CCatchScreenDlg::PreTranslateMessage(MSG* pMsg) {
     if (IsCtrlKey(pMsg, 'S')) {
         SaveSelection();
+        return TRUE;
+    }
+    if (IsCtrlKey(pMsg, 'Z')) {
+        Undo();
         return TRUE;
     }
     // Enter on a button of the toolbar presses that one; elsewhere (the information box
@@ -285,11 +322,17 @@ void CCatchScreenDlg::CopySelection() {
 
 void CCatchScreenDlg::UpdateToolbar() {
     if (!m_toolbar.m_hWnd) return;
-    if (m_bHaveSelection && !m_bShowInfo) {
+    m_toolbar.EnableButton(IDC_CAPTURE_UNDO, !m_marks.Empty());
+    if (m_bHaveSelection && !m_bShowInfo && !m_marks.Drawing()) {
         m_toolbar.ShowBeside(m_rectTracker.m_rect, m_screen);
     } else {
         m_toolbar.Hide();
     }
+}
+
+void CCatchScreenDlg::Undo() {
+    m_marks.Undo();
+    UpdateToolbar();
 }
 
 void CCatchScreenDlg::SaveSelection() {
@@ -309,13 +352,14 @@ void CCatchScreenDlg::Finish() {
 void CCatchScreenDlg::ClearSelection() {
     m_bHaveSelection = FALSE;
     m_rectTracker.m_rect = kNoSelection;
+    if (m_toolbar.m_hWnd) m_toolbar.SetTool(MarkNone);
     UpdateToolbar();
     UpdateHelpText();
     InvalidateOverlay();
 }
 
 void CCatchScreenDlg::OnRButtonUp(UINT, CPoint) {
-    if (m_bHaveSelection) {
+    if (m_bHaveSelection && m_marks.Empty()) {
         ClearSelection();  // the drawing flag stays until the left button is released
     } else {
         OnCancel();
@@ -324,7 +368,9 @@ void CCatchScreenDlg::OnRButtonUp(UINT, CPoint) {
 }
 
 void CCatchScreenDlg::OnCancel() {
-    if (m_bHaveSelection) {
+    if (m_marks.Clear()) {
+        UpdateToolbar();  // the marks go first, in one step
+    } else if (m_bHaveSelection) {
         m_bDragging = FALSE;
         ClearSelection();
     } else {

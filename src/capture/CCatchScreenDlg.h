@@ -1,9 +1,10 @@
 // The screen capture: a topmost overlay over a picture of every monitor frozen when
 // it was made, in the screen's own pixels, on which the user draws a selection,
-// adjusts it with the tracker and double-clicks inside it (or presses Enter or Ctrl+C,
-// or "完成" on the toolbar beside it) to put that part of the picture on the
-// clipboard, or presses Ctrl+S ("保存") to save it as a file. Right click, Esc or
-// "取消" clears the selection; right click or Esc closes without one.
+// adjusts it with the tracker, marks it with the toolbar's tools, and double-clicks
+// inside it (or presses Enter or Ctrl+C, or "完成" on the toolbar beside it) to put
+// that part of the picture with its marks on the clipboard, or presses Ctrl+S
+// ("保存") to save it as a file. Ctrl+Z ("撤销") takes the last mark off. Right
+// click, Esc or "取消" clears the marks, then the selection; without one they close.
 #pragma once
 
 #include <memory>
@@ -12,6 +13,7 @@
 #include "CCapScreenEdit.h"
 #include "CCaptureToolbar.h"
 #include "CDialog.h"
+#include "CMarkLayer.h"
 #include "CMyTracker.h"
 #include "CRgn.h"
 #include "DpiAwarenessScope.h"
@@ -75,6 +77,7 @@ public:
     CRgn m_rgnUpdate;
     CCapScreenEdit m_editInfo;
     CCaptureToolbar m_toolbar;
+    CMarkLayer m_marks;  // over the frozen picture, never in it
     HICON m_hIcon = nullptr;
 
 protected:
@@ -83,6 +86,8 @@ protected:
 private:
     // the tracker's hit code for a point; nothing is hit while there is no selection
     int HitCode(CPoint point) const;
+    // inside the selection, where a tool draws
+    bool InSelection(CPoint point) const;
     void ClearSelection();
     // the rectangle (clamped) of the frozen picture in a new bitmap; null if none can be made
     HBITMAP CopyFrozenRect(const PixelRect& r) const;
@@ -94,6 +99,8 @@ private:
     void SaveSelection();
     // beside the selection while there is one and the left button is up
     void UpdateToolbar();
+    // the last mark off (Ctrl+Z, "撤销")
+    void Undo();
     // the information box on the monitor the pointer is on
     void FollowPointer(POINT ptScreen);
     // the capture is done: closes as after a copy

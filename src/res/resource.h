@@ -63,7 +63,8 @@
 #define IDC_WEB_BROWSER 999999
 
 // The screen capture: the overlay's template and pointer, its information box and
-// toolbar command, the tracker's pointers and the workspace's screenshot command.
+// toolbar commands (the mark tools' in the order of their kinds), the tracker's
+// pointers and the workspace's screenshot command.
 #define IDD_CATCHSCREEN 102
 #define IDC_CAPTURE_ARROW 129
 #define IDC_TRACK_NWSE 132
@@ -73,4 +74,10 @@
 #define IDC_TRACK_NS 136
 #define IDC_CAPTURE_INFO 1000
 #define IDC_CAPTURE_SAVE 1040
+#define IDC_MARK_RECTANGLE 1041
+#define IDC_MARK_ARROW 1042
+#define IDC_MARK_PEN 1043
+#define IDC_MARK_MOSAIC 1044
+#define IDC_CAPTURE_UNDO 1045
+#define IDC_MARK_STYLES 1046
 #define ID_SCREENSHOT 1007

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "GdiplusSession.h"
 #include "ProcessWindow.h"
 #include "UserInput.h"
 
@@ -72,13 +73,30 @@ ScreenPicture ClipboardPicture() {
     return picture;
 }
 
-std::wstring MessageBoxText(HWND hBox) {
-    wchar_t text[1024] = {};
-    PumpUntil([&] {
-        return ::GetDlgItemTextW(hBox, 0xFFFF, text, 1024) ||
-               ::GetDlgItemTextW(hBox, 100, text, 1024);
-    });
-    return text;
+PicturesFolder::PicturesFolder(const std::wstring& path) {
+    ::RegCreateKeyW(HKEY_CURRENT_USER,
+                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                    &m_hKey);
+    ::RegSetValueExW(m_hKey, L"My Pictures", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+}
+
+PicturesFolder::~PicturesFolder() {
+    ::RegDeleteValueA(m_hKey, "My Pictures");
+    ::RegCloseKey(m_hKey);
+}
+
+ScreenPicture SavedPicture(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;  // the name's date and time: a unit test's
+    HANDLE hFound = ::FindFirstFileW((folder + L"\\Orbavel *.png").c_str(), &found);
+    if (hFound == INVALID_HANDLE_VALUE) return {};
+    ::FindClose(hFound);
+    GdiplusSession gdiplus;
+    HBITMAP hBitmap = nullptr;
+    Gdiplus::Bitmap((folder + L"\\" + found.cFileName).c_str()).GetHBITMAP({}, &hBitmap);
+    ScreenPicture picture = ScreenPicture::FromBitmap(hBitmap);
+    ::DeleteObject(hBitmap);
+    return picture;
 }
 
 void CaptureFixture::SetUp() {
@@ -178,17 +196,21 @@ void CaptureFixture::DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour)
     MouseDoubleClick(x, y);
 }
 
-bool CaptureFixture::ClickToolbarButton(HWND hOverlay, const char* utf8) {
+HWND CaptureFixture::ToolbarButton(HWND hOverlay, const char* utf8) {
     ButtonSearch search = {Ansi(utf8), nullptr};
-    if (!PumpUntil([&] {
-            search.hFound = nullptr;
-            ::EnumChildWindows(hOverlay, &TakeButton, reinterpret_cast<LPARAM>(&search));
-            return search.hFound && ::IsWindowVisible(search.hFound);
-        })) {
-        return false;
-    }
+    const bool bShown = PumpUntil([&] {
+        search.hFound = nullptr;
+        ::EnumChildWindows(hOverlay, &TakeButton, reinterpret_cast<LPARAM>(&search));
+        return search.hFound && ::IsWindowVisible(search.hFound);
+    });
+    return bShown ? search.hFound : nullptr;
+}
+
+bool CaptureFixture::ClickToolbarButton(HWND hOverlay, const char* utf8) {
+    HWND hButton = ToolbarButton(hOverlay, utf8);
+    if (!hButton) return false;
     RECT rc;
-    ::GetWindowRect(search.hFound, &rc);
+    ::GetWindowRect(hButton, &rc);
     const int x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
     MouseMoveTo(x, y);
     MouseLeftDown(x, y);

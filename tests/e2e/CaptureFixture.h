@@ -30,8 +30,21 @@ RECT ScreenRect();
 // the text the fixture put on the clipboard is there, and no picture
 bool ClipboardHoldsMarker();
 ScreenPicture ClipboardPicture();
-// a message box's text (control 0xFFFF on Windows, 100 under Wine) once it is set
-std::wstring MessageBoxText(HWND hBox);
+
+// Points the player's pictures folder elsewhere while it lives; then the system
+// takes its default again.
+class PicturesFolder {
+public:
+    explicit PicturesFolder(const std::wstring& path);
+    ~PicturesFolder();
+    PicturesFolder(const PicturesFolder&) = delete;
+    PicturesFolder& operator=(const PicturesFolder&) = delete;
+
+private:
+    HKEY m_hKey = nullptr;
+};
+// the pixels of a screenshot the launcher saved in the folder (the first one found)
+ScreenPicture SavedPicture(const std::wstring& folder);
 
 class CaptureFixture : public testing::Test {
 protected:
@@ -53,7 +66,9 @@ protected:
     static bool PointAt(HWND hOverlay, int x, int y, uint32_t colour);
     // a double-click on the frozen picture (or, with a colour, on what is drawn over it)
     static void DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour = kNoColour);
-    // clicks the toolbar's button of that text (UTF-8) once it shows; false if none does
+    // the toolbar's button of that text (UTF-8) once it shows; null if none does
+    static HWND ToolbarButton(HWND hOverlay, const char* utf8);
+    // clicks the toolbar's button of that text once it shows; false if none does
     static bool ClickToolbarButton(HWND hOverlay, const char* utf8);
     // the clipboard's picture once the overlay has closed
     ScreenPicture CopiedPicture(HWND hOverlay);

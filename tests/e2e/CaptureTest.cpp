@@ -5,38 +5,11 @@
 #include <string>
 
 #include "CaptureFixture.h"
-#include "GdiplusSession.h"
+#include "MessageBoxText.h"
 #include "ProcessWindow.h"
 #include "UserInput.h"
 
 namespace {
-
-// Points the player's pictures folder elsewhere while it lives; then the system
-// takes its default again.
-struct PicturesFolder {
-    explicit PicturesFolder(const std::wstring& path) {
-        ::RegCreateKeyW(
-            HKEY_CURRENT_USER,
-            L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", &m_hKey);
-        ::RegSetValueExW(m_hKey, L"My Pictures", 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(path.c_str()),
-                         static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-    }
-    ~PicturesFolder() {
-        ::RegDeleteValueA(m_hKey, "My Pictures");
-        ::RegCloseKey(m_hKey);
-    }
-    HKEY m_hKey = nullptr;
-};
-
-ScreenPicture PngPicture(const std::wstring& path) {
-    GdiplusSession gdiplus;
-    HBITMAP hBitmap = nullptr;
-    Gdiplus::Bitmap(path.c_str()).GetHBITMAP({}, &hBitmap);
-    ScreenPicture picture = ScreenPicture::FromBitmap(hBitmap);
-    ::DeleteObject(hBitmap);
-    return picture;
-}
 
 class Capture : public CaptureFixture {
 protected:
@@ -248,13 +221,8 @@ TEST_F(Capture, CtrlSAndSaveStoreTheSelectionAsAPngInTheGamesPicturesFolderAndTe
     ASSERT_TRUE(ClickToolbarButton(hOverlay, "保存"));
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
     EXPECT_TRUE(ClipboardHoldsMarker());
-    WIN32_FIND_DATAW found;  // the name's date and time: a unit test's
-    HANDLE hFound = ::FindFirstFileW((folder + L"\\Orbavel *.png").c_str(), &found);
-    ASSERT_NE(hFound, INVALID_HANDLE_VALUE);
-    ::FindClose(hFound);
     // the pixels the double-click puts on the clipboard (the first test)
-    const ScreenPicture saved = PngPicture(folder + L"\\" + found.cFileName);
-    EXPECT_EQ(saved.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
+    EXPECT_EQ(SavedPicture(folder).FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
 }
 
 // Another program holds the clipboard (with a window of its own, as a clipboard

@@ -17,6 +17,7 @@
 #include "PlatformApp.h"
 #include "TestSupport.h"
 #include "Workspace.h"
+#include "WriteHeadPicture.h"
 #include "resource.h"
 
 namespace {
@@ -97,10 +98,7 @@ TEST_F(LauncherFrame, ClientAreaIs1000x660WithoutAHeadPicture) {
 }
 
 TEST_F(LauncherFrame, TheHeadPictureAddsItsHeightAndSizingKeepsTheClientArea) {
-    BmpBuilder head;
-    head.width = 1000;
-    head.height = 37;
-    m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
+    WriteHeadPicture(m_folder, 37);
     CMainFrame* pFrame = Open();
     ASSERT_NE(pFrame, nullptr);
     EXPECT_EQ(g_pWorkspace->m_nHeadHeight, 37);

@@ -180,7 +180,12 @@ public:
     BOOL OnInitDialog() override {
         BOOL bResult = CCatchScreenDlg::OnInitDialog();
         if (m_onOpen) m_onOpen(m_hWnd);
-        for (const Posted& p : m_script) ::PostMessageA(m_hWnd, p.message, p.wParam, p.lParam);
+        for (const Posted& p : m_script) {
+            // a mark tool's button is the toolbar's
+            const bool bTool = p.message == WM_COMMAND && p.wParam >= IDC_MARK_RECTANGLE &&
+                               p.wParam <= IDC_MARK_MOSAIC;
+            ::PostMessageA(bTool ? m_toolbar.m_hWnd : m_hWnd, p.message, p.wParam, p.lParam);
+        }
         if (m_nQuitCode) ::PostQuitMessage(m_nQuitCode);
         return bResult;
     }
@@ -203,6 +208,14 @@ TEST(Overlay, AQuitEndsItAndIsHandedOnWithItsCode) {
 const std::vector<Posted> kCopy = {
     Mouse(WM_LBUTTONDOWN, 100, 100),  Mouse(WM_MOUSEMOVE, 300, 250), Mouse(WM_LBUTTONUP, 300, 250),
     Mouse(WM_LBUTTONDOWN, 200, 200),  Mouse(WM_MOUSEMOVE, 210, 210), Mouse(WM_LBUTTONUP, 210, 210),
+    Mouse(WM_LBUTTONDBLCLK, 220, 220)};
+// a selection drawn, a pen stroke and a mosaic drawn in it, and copied
+const std::vector<Posted> kMarked = {
+    Mouse(WM_LBUTTONDOWN, 100, 100),  Mouse(WM_MOUSEMOVE, 300, 250),
+    Mouse(WM_LBUTTONUP, 300, 250),    {WM_COMMAND, IDC_MARK_PEN, 0},
+    Mouse(WM_LBUTTONDOWN, 150, 150),  Mouse(WM_MOUSEMOVE, 200, 180),
+    Mouse(WM_LBUTTONUP, 220, 200),    {WM_COMMAND, IDC_MARK_MOSAIC, 0},
+    Mouse(WM_LBUTTONDOWN, 120, 120),  Mouse(WM_LBUTTONUP, 180, 160),
     Mouse(WM_LBUTTONDBLCLK, 220, 220)};
 // a selection drawn, cleared by a right click, and a second right click that closes
 const std::vector<Posted> kCancel = {Mouse(WM_LBUTTONDOWN, 100, 100), Mouse(WM_LBUTTONUP, 300, 250),
@@ -243,15 +256,15 @@ SIZE_T CommittedBytes() {
 
 TEST(Overlay, AHundredCapturesLeaveGdiObjectsWindowsAndMemoryAsTheyWere) {
     // the tracker's shared objects and the clipboard's one bitmap exist from the first capture on
-    ASSERT_EQ(ScriptedOverlay(kCopy).DoModal(), IDOK);
+    ASSERT_EQ(ScriptedOverlay(kMarked).DoModal(), IDOK);
     ASSERT_EQ(ScriptedOverlay(kCancel).DoModal(), IDCANCEL);
     const int nGdiFree = FreeGdiCapacity();
     const int nWindows = CountThreadWindows();
     const SIZE_T cbBefore = CommittedBytes();
 
     for (int i = 0; i < 100; i++) {
-        const bool bCopy = i % 4 != 0;
-        ASSERT_EQ(ScriptedOverlay(bCopy ? kCopy : kCancel).DoModal(), bCopy ? IDOK : IDCANCEL) << i;
+        const std::vector<Posted>& script = i % 4 == 0 ? kCancel : i % 4 == 1 ? kMarked : kCopy;
+        ASSERT_EQ(ScriptedOverlay(script).DoModal(), i % 4 ? IDOK : IDCANCEL) << i;
     }
 
     EXPECT_EQ(FreeGdiCapacity(), nGdiFree);

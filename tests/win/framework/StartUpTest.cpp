@@ -4,24 +4,12 @@
 #include <string>
 
 #include "ChildProcess.h"
+#include "MessageBoxText.h"
 #include "MessagePump.h"
 #include "ProcessWindow.h"
 #include "WinePath.h"
 
 namespace {
-
-struct ExpectedText {
-    std::wstring text;
-    bool bFound;
-};
-
-BOOL CALLBACK FindChildText(HWND hWnd, LPARAM lParam) {
-    auto* pExpected = reinterpret_cast<ExpectedText*>(lParam);
-    wchar_t text[64] = {};
-    ::GetWindowTextW(hWnd, text, 64);
-    if (pExpected->text == text) pExpected->bFound = true;
-    return TRUE;
-}
 
 // Starts the failing program, answers its message box and gives its exit code.
 DWORD RunFailingStart(const std::string& arguments, const std::wstring& message) {
@@ -31,14 +19,12 @@ DWORD RunFailingStart(const std::string& arguments, const std::wstring& message)
     EXPECT_TRUE(app.Started());
     // the box is made first and filled in as it initialises: wait for its text and caption
     HWND hBox = nullptr;
-    ExpectedText expected = {message, false};
     char caption[64] = {};
     EXPECT_TRUE(PumpUntil([&] {
         hBox = FindProcessWindow(app.Id(), "#32770");
         if (!hBox) return false;
-        ::EnumChildWindows(hBox, &FindChildText, reinterpret_cast<LPARAM>(&expected));
         ::GetWindowTextA(hBox, caption, sizeof(caption));
-        return expected.bFound && std::string(caption) == "FailingStart";
+        return MessageBoxText(hBox) == message && std::string(caption) == "FailingStart";
     })) << arguments;
     EXPECT_STREQ(caption, "FailingStart");
     if (hBox) ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
