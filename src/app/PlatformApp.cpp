@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <optional>
+#include <vector>
+
 #include "AboutDlg.h"
 #include "Afx.h"
 #include "BrowserEmulation.h"
@@ -13,6 +16,8 @@
 #include "LauncherText.h"
 #include "MainFrame.h"
 #include "NullDoc.h"
+#include "Skin.h"
+#include "SkinPreload.h"
 #include "WorkingPath.h"
 #include "afxres.h"
 #include "resource.h"
@@ -43,6 +48,16 @@ BOOL CPlatformApp::InitInstance() {
 
     ::GetCurrentDirectoryA(sizeof(g_szWorkingDirectory), g_szWorkingDirectory);
 
+    // GDI+ first, so that the play page's pictures decode on a worker while the
+    // windows are built; the worker has ended when start-up does
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&g_gdiplusToken, &gdiplusInput, nullptr);
+    std::optional<SkinPreload> preload;
+    if (g_gdiplusToken) {
+        preload.emplace(std::vector<CString>{kPlayGameBackgroundFile},
+                        std::vector<CString>{kLoadingAnimationFile});
+    }
+
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     CWinApp::InitInstance();
@@ -56,9 +71,6 @@ BOOL CPlatformApp::InitInstance() {
     EnsureBrowserEmulation();
     SetRegistryKey(AfxAnsiFromUtf8(kRegistryKeyUtf8));
     LoadStdProfileSettings(4);
-
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&g_gdiplusToken, &gdiplusInput, nullptr);
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNullDoc),
                                           RUNTIME_CLASS(CMainFrame), m_pViewClass));

@@ -56,8 +56,8 @@ BOOL CCliengDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // started once the launcher's window has painted: LaunchDueGame
     m_bLaunchDue = TRUE;
-    LoadSkinBitmap("Platform\\PlayGameBackground.jpg", m_bmpBackground);
-    LoadSkinPicture("Platform\\LoadingAni.png", m_picLoading);
+    LoadSkinBitmap(kPlayGameBackgroundFile, m_bmpBackground);
+    LoadSkinPicture(kLoadingAnimationFile, m_picLoading);
     SetTimer(kAnimationTimer, 100);
     return TRUE;
 }

@@ -8,6 +8,7 @@
 #include "GameLink.h"
 #include "PageTestSupport.h"
 #include "ScreenPicture.h"
+#include "SkinPreload.h"
 #include "TestSupport.h"
 
 namespace {
@@ -155,6 +156,28 @@ TEST_F(CliengPage, ATickRepaintsOnlyTheFrameAndLeavesThePageAsAFullRepaintDrawsI
     page.Invalidate(TRUE);
     ::UpdateWindow(page.m_hWnd);
     EXPECT_EQ(ticked.FirstDifference(ScreenPicture::FromWindow(page.m_hWnd, rcClient)), "");
+}
+
+TEST_F(CliengPage, ThePageDrawsTheBackgroundDecodedAheadOrDecodesItWhenThatFailed) {
+    const std::vector<uint8_t> grey =
+        PictureFile(kPageWidth, kPageHeight, [](int, int) { return RGB(5, 6, 7); });
+    auto backgroundShown = [&] {
+        CCliengDlg page;
+        CreatePage(page);
+        return ErasedPixels(page.m_hWnd, RGB(1, 2, 3)).At(0, 0);
+    };
+    auto preloadThenWrite = [&](const std::vector<uint8_t>& bytes) {
+        SkinPreload preload({kPlayGameBackgroundFile}, {});
+        CBitmap none;
+        SkinPreload::TakeBitmap("none", none);  // the worker has ended
+        m_folder.Write("Platform\\PlayGameBackground.jpg", bytes);
+        return backgroundShown();
+    };
+    // the page keeps what the worker decoded, though the file changed since
+    EXPECT_EQ(preloadThenWrite(grey), BackgroundColour(20, 10));
+    // what the worker could not decode, the page decodes itself
+    m_folder.Write("Platform\\PlayGameBackground.jpg", std::string("not a picture"));
+    EXPECT_EQ(preloadThenWrite(grey), RGB(5, 6, 7));
 }
 
 TEST_F(CliengPage, AfterReadyThePageDrawsNothingAndItsFrameStays) {
