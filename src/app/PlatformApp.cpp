@@ -48,14 +48,15 @@ BOOL CPlatformApp::InitInstance() {
 
     ::GetCurrentDirectoryA(sizeof(g_szWorkingDirectory), g_szWorkingDirectory);
 
-    // GDI+ first, so that the play page's pictures decode on a worker while the
-    // windows are built; the worker has ended when start-up does
+    // GDI+ first, so that the pictures of the first paint decode on a worker while
+    // the windows are built; the worker has ended when start-up does
     Gdiplus::GdiplusStartupInput gdiplusInput;
     Gdiplus::GdiplusStartup(&g_gdiplusToken, &gdiplusInput, nullptr);
     std::optional<SkinPreload> preload;
     if (g_gdiplusToken) {
         preload.emplace(std::vector<CString>{kPlayGameBackgroundFile},
-                        std::vector<CString>{kLoadingAnimationFile});
+                        std::vector<CString>{kLoadingAnimationFile, kForumTabPictureFile,
+                                             kGameTabPictureFile, kToolsTabPictureFile});
     }
 
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};

@@ -75,6 +75,9 @@ SkinPicture& SkinPicture::operator=(SkinPicture&&) noexcept = default;
 
 const char kPlayGameBackgroundFile[] = "Platform\\PlayGameBackground.jpg";
 const char kLoadingAnimationFile[] = "Platform\\LoadingAni.png";
+const char kForumTabPictureFile[] = "Platform\\WorkspaceBtn0.bmp";
+const char kGameTabPictureFile[] = "Platform\\WorkspaceBtn1.bmp";
+const char kToolsTabPictureFile[] = "Platform\\WorkspaceBtn2.bmp";
 
 BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
     return SkinPreload::TakePicture(path, picture) || DecodeSkinPicture(path, picture);

@@ -40,9 +40,13 @@ BOOL LoadSkinBitmap(CString path, CBitmap& bitmap);
 BOOL DecodeSkinPicture(CString path, SkinPicture& picture);
 BOOL DecodeSkinBitmap(CString path, CBitmap& bitmap);
 
-// The play page's pictures, which start-up decodes ahead of the first paint.
+// The pictures the first paint shows, which start-up decodes ahead: the play
+// page's, and those of the forum, game and tools tabs.
 extern const char kPlayGameBackgroundFile[];
 extern const char kLoadingAnimationFile[];
+extern const char kForumTabPictureFile[];
+extern const char kGameTabPictureFile[];
+extern const char kToolsTabPictureFile[];
 
 // Loads a BMP file into a device-dependent bitmap of the screen, realising its
 // palette into pPalette when one is given. FALSE, and the bitmap left as it was,
