@@ -1,7 +1,5 @@
 #include "SkinPreload.h"
 
-#include <objbase.h>
-
 #include "Afx.h"
 
 namespace {
@@ -9,13 +7,9 @@ SkinPreload* s_pActive = nullptr;
 }  // namespace
 
 SkinPreload::SkinPreload(const std::vector<CString>& bitmapPaths,
-                         const std::vector<CString>& picturePaths)
-    : m_items(bitmapPaths.size() + picturePaths.size()) {
-    for (size_t i = 0; i < m_items.size(); i++) {
-        m_items[i].bBitmap = i < bitmapPaths.size();
-        m_items[i].path =
-            m_items[i].bBitmap ? bitmapPaths[i] : picturePaths[i - bitmapPaths.size()];
-    }
+                         const std::vector<CString>& picturePaths) {
+    for (const CString& path : bitmapPaths) m_items.emplace_back(path, true);
+    for (const CString& path : picturePaths) m_items.emplace_back(path, false);
     m_hWorker = ::CreateThread(nullptr, 0, &Decode, this, 0, nullptr);
     // without a worker the loaders decode as they always did
     if (m_hWorker && !s_pActive) s_pActive = this;
@@ -28,8 +22,6 @@ SkinPreload::~SkinPreload() {
 
 DWORD WINAPI SkinPreload::Decode(LPVOID pParam) {
     auto* pThis = static_cast<SkinPreload*>(pParam);
-    // the codecs behind GDI+ may be COM objects
-    const HRESULT hrCom = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     for (Item& item : pThis->m_items) {
         try {
             if (item.bBitmap) {
@@ -41,7 +33,6 @@ DWORD WINAPI SkinPreload::Decode(LPVOID pParam) {
             // left empty: the loader decodes it again, and fails as it always did
         }
     }
-    if (SUCCEEDED(hrCom)) ::CoUninitialize();
     return 0;
 }
 

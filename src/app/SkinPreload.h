@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <vector>
 
 #include "CBitmap.h"
@@ -29,8 +30,9 @@ public:
 
 private:
     struct Item {
+        Item(const CString& strPath, bool bIsBitmap) : path(strPath), bBitmap(bIsBitmap) {}
         CString path;
-        bool bBitmap = false;
+        bool bBitmap;
         CBitmap bitmap;       // decoded by the worker, for LoadSkinBitmap
         SkinPicture picture;  // decoded by the worker, for LoadSkinPicture
     };
@@ -41,6 +43,6 @@ private:
     void Join();
 
     // written by the worker until it ends, read by the main thread only after that
-    std::vector<Item> m_items;
+    std::deque<Item> m_items;
     HANDLE m_hWorker = nullptr;
 };
