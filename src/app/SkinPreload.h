@@ -24,7 +24,7 @@ public:
 
     // What the preload alive now decoded from path, waiting for its worker: FALSE,
     // and nothing changed, without a preload, when path was not asked for, was
-    // taken already or could not be decoded.
+    // taken already or could not be decoded. For the thread that made the preload.
     static BOOL TakeBitmap(const CString& path, CBitmap& bitmap);
     static BOOL TakePicture(const CString& path, SkinPicture& picture);
 
