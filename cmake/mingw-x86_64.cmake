@@ -3,4 +3,5 @@
 # build's (cmake/mingw-i686.cmake); the sources are the same.
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(mingw_triple x86_64-w64-mingw32)
+set(wine_bits 64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

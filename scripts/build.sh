@@ -5,11 +5,13 @@ build_native() {
   cmake --build "$repo_root/build/native" "$@"
 }
 
-# The players' 32-bit programs and archives, with the checks that read them.
+# The players' 32-bit programs and archives, with the checks that read them, and every
+# test program; the tests run under 32-bit Wine only with SKYLARK_WINE_TESTS32=ON, where
+# the machine runs 32-bit code.
 build_windows() {
   cmake -S "$repo_root" -B "$repo_root/build/win" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release \
-    -DSKYLARK_WINE_TESTS=OFF >/dev/null
+    -DSKYLARK_WINE_TESTS="${SKYLARK_WINE_TESTS32:-OFF}" >/dev/null
   cmake --build "$repo_root/build/win" "$@"
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the launcher and the demo game (the 64-bit build, which 64-bit Wine runs
 # natively), lays out an install folder in build/install and starts the launcher
-# there under Wine: on your display if there is one, else
-# on a virtual display, of which it saves a screenshot.
+# there under Wine: on your display if there is one, else on a virtual display, of
+# which it saves a screenshot once the launcher's window shows.
 set -euo pipefail
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$repo_root/scripts/setup.sh"
@@ -18,22 +18,37 @@ python3 "$repo_root/demo/make-skin.py" "$install_dir"
 echo "install folder: $install_dir"
 
 source "$repo_root/scripts/wineenv.sh"
-wine_prefix_ready
 cd "$install_dir"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  wine_prefix_ready
   exec wine Skylark.exe "$@"
 fi
 
+# the display first: Wine set up without one could show no window at all
 start_virtual_display
 trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
+trap 'exit 130' INT TERM
 echo "no display: running on the virtual display $DISPLAY"
+wine_prefix_ready
 wine Skylark.exe "$@" &
 launcher=$!
-for _ in $(seq 1 300); do
-  xdotool search --name '^Orbavel' >/dev/null 2>&1 && break
+# the launcher's window, painted: its title, then a moment for the first paint
+window=""
+for _ in $(seq 1 600); do
+  window=$(xdotool search --onlyvisible --name '^Orbavel' 2>/dev/null | head -1) && [ -n "$window" ] && break
+  kill -0 "$launcher" 2>/dev/null || break
   sleep 0.1
 done
-sleep 1  # let the first paint finish
+if [ -z "$window" ]; then
+  if kill -0 "$launcher" 2>/dev/null; then
+    echo "run: the launcher's window did not appear within 60 s" >&2
+  else
+    wait "$launcher" && status=0 || status=$?
+    echo "run: the launcher ended (exit code $status) without showing its window" >&2
+  fi
+  exit 1
+fi
+sleep 1
 shot="$repo_root/build/screenshot.png"
 import -window root "$shot"
 echo "screenshot of the launcher: $shot"

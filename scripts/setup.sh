@@ -9,15 +9,25 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 need_pkgs=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
 
-# 64-bit Wine only: the tests run the 64-bit build, which needs no 32-bit user code
-# (some machines cannot run any)
+# 64-bit Wine for the 64-bit build's tests, on every machine; 32-bit Wine below, only
+# where the machine runs 32-bit code (some cannot)
 for p in g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 \
          binutils-mingw-w64-x86-64 cmake ninja-build g++ clang \
-         libclang-rt-14-dev googletest wine wine64 xvfb xauth x11-utils \
+         libclang-rt-14-dev googletest wine wine64 xvfb xserver-xephyr xauth x11-utils \
          xdotool imagemagick fonts-wqy-microhei fonts-arphic-uming fonts-wine locales \
          python3 clang-format; do
   have "$p" || need_pkgs+=("$p")
 done
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if "$here/runs-32bit.sh" >/dev/null; then
+  # the players' 32-bit build runs its tests under 32-bit Wine, from Debian's i386 packages
+  have wine32:i386 || need_pkgs+=(wine32:i386)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture"
+    $SUDO dpkg --add-architecture i386
+  fi
+fi
 
 if [ ${#need_pkgs[@]} -gt 0 ]; then
   echo "setup: installing ${need_pkgs[*]}"

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "BrowserWindows.h"
 #include "ProcessWindow.h"
 #include "ScreenPicture.h"
 
@@ -97,19 +98,6 @@ ClientLook LookAt(HWND hWnd, bool bSpinner) {
     return look;
 }
 
-BOOL CALLBACK CountEmbedding(HWND hWnd, LPARAM lParam) {
-    char cls[32] = {};
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    if (std::string(cls) == "Shell Embedding") ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-int CountBrowsers(HWND hWnd) {
-    int n = 0;
-    ::EnumChildWindows(hWnd, &CountEmbedding, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
 class Program {
 public:
     // windowClass: the class of the program's main window
@@ -171,10 +159,9 @@ public:
         }
         return m_looks.empty() ? 0 : m_looks.back().seconds;  // it changed after settling
     }
-    // seconds until the process had this many browsers, each in its own
-    // "Shell Embedding" window
-    double WaitForBrowsers(int nBrowsers) const {
-        while (CountBrowsers(m_hWnd) < nBrowsers) {
+    // seconds until the process had this many browsers
+    double WaitForBrowsers(size_t nBrowsers) const {
+        while (BrowserWindows(m_hWnd).size() < nBrowsers) {
             GiveUpAfter(kPatienceSeconds, "the browsers never came");
             ::Sleep(5);
         }
@@ -232,7 +219,7 @@ struct ProgramName {
 };
 
 // the forum's browser and those of the three sites of the default skin's list
-const int kLauncherBrowsers = 4;
+const size_t kLauncherBrowsers = 4;
 
 void MeasureStart(const std::string& folder, const ProgramName& name, StartFigures& figures) {
     Program program(folder, name.exe, name.windowClass);

@@ -88,8 +88,17 @@ BOOL CPlatformApp::InitInstance() {
     SIZE size = pFrame->CalcFixedWindowSize(pWorkspace ? pWorkspace->GetHeadHeight() : 0);
     pFrame->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
     pFrame->CenterWindow();
-    pFrame->ShowWindow(SW_SHOW);
+    ShowLauncherWindow(pFrame);
     return TRUE;
+}
+
+// Whatever the program that started the launcher asked: a start asked hidden has the
+// system ignore the first show, and a launcher never shown would hold the one-launcher
+// lock without starting the game, which waits for a visible window. A minimised
+// start is honoured: the window is there.
+void ShowLauncherWindow(CWnd* pFrame) {
+    pFrame->ShowWindow(SW_SHOW);
+    if (!pFrame->IsWindowVisible()) pFrame->ShowWindow(SW_SHOW);
 }
 
 BOOL CPlatformApp::OnIdle(LONG lCount) {

@@ -7,6 +7,7 @@
 #include "CString.h"
 #include "CWinApp.h"
 
+class CWnd;
 struct CRuntimeClass;
 
 class CPlatformApp : public CWinApp {
@@ -34,3 +35,6 @@ extern ULONG_PTR g_gdiplusToken;
 
 // The product version of the launcher's own file, "a.b.c.d"; "0" without one.
 CString GetProductVersionText();
+
+// Shows the main window at start-up, also when the launcher was asked to start hidden.
+void ShowLauncherWindow(CWnd* pFrame);

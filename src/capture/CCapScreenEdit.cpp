@@ -21,9 +21,6 @@ const int kColourLineIndex = 3;  // after three empty lines
 const int kColourLineStart = 6;  // ... of two positions each
 const COLORREF kBoxGrey = RGB(128, 128, 128);
 const COLORREF kPositionFrame = RGB(147, 147, 147);
-const int kLeftX = 10;
-const int kTopY = 10;
-const int kRightMargin = 180;  // the right-hand place: this far left of the screen's edge
 
 // the value last written into the colour line, kept from one overlay to the next
 CString g_strLastColour;
@@ -68,7 +65,18 @@ void CCapScreenEdit::ReplaceColourValue(const CString& value) {
     ReplaceSel(value, FALSE);
 }
 
-void CCapScreenEdit::DrawInfoBox(CDC* pPaintDC, const RECT& rectOuter) {
+void CCapScreenEdit::PlaceOnMonitor(const PixelRect& monitor, TrackPoint origin) {
+    m_rcMonitor = monitor;
+    m_ptOrigin = origin;
+    const TrackPoint corner = InfoBoxCorner(monitor, m_bOnRight);
+    CRect rc;
+    GetWindowRect(&rc);
+    if (rc.left == corner.x && rc.top == corner.y) return;
+    const int x = corner.x - origin.x, y = corner.y - origin.y;
+    MoveWindow(CRect(x, y, x + rc.Width(), y + rc.Height()));
+}
+
+void CCapScreenEdit::DrawInfoBox(CDC* pPaintDC, const RECT& rectOuter, const ScreenLayout& screen) {
     CPen pen(PS_SOLID, 1, kPositionFrame);
     CFont font;
     font.CreatePointFont(90, AfxAnsiFromUtf8("宋体"), nullptr);
@@ -82,14 +90,18 @@ void CCapScreenEdit::DrawInfoBox(CDC* pPaintDC, const RECT& rectOuter) {
     dc.GetTextMetrics(&tm);
     const int L = tm.tmHeight + tm.tmExternalLeading;
     const int W = dc.GetTextExtent(AfxAnsiFromUtf8("顶点位置  ")).cx;
-    const PixelRect box = PositionBoxRect({p.x, p.y}, W, L, ::GetSystemMetrics(SM_CXSCREEN));
+    // drawn in the overlay's client coordinates, which start at the virtual screen's corner
+    const int dx = screen.virtualScreen.left, dy = screen.virtualScreen.top;
+    const PixelRect box =
+        PositionBoxRect({p.x, p.y}, W, L, screen.MonitorAt({p.x, p.y})).Offset(-dx, -dy);
 
     dc.SelectStockObject(NULL_BRUSH);
     dc.SelectObject(&pen);
     dc.Rectangle(box.left, box.top, box.right, box.bottom);
     CString lines[6] = {AfxAnsiFromUtf8("顶点位置"), "", AfxAnsiFromUtf8("矩形大小"), "",
                         AfxAnsiFromUtf8("光标坐标"), ""};
-    lines[1].Format("(%d,%d)", static_cast<int>(rectOuter.left), static_cast<int>(rectOuter.top));
+    lines[1].Format("(%d,%d)", static_cast<int>(rectOuter.left + dx),
+                    static_cast<int>(rectOuter.top + dy));
     lines[3].Format("(%d,%d)", static_cast<int>(rectOuter.right - rectOuter.left),
                     static_cast<int>(rectOuter.bottom - rectOuter.top));
     lines[5].Format("(%d,%d)", static_cast<int>(p.x), static_cast<int>(p.y));
@@ -106,11 +118,8 @@ HBRUSH CCapScreenEdit::CtlColor(CDC* pDC, UINT) {
 }
 
 void CCapScreenEdit::OnMouseMove(UINT, CPoint) {
-    CRect rc;
-    GetWindowRect(&rc);
-    const int x = m_bOnRight ? kLeftX : ::GetSystemMetrics(SM_CXSCREEN) - kRightMargin;
-    MoveWindow(CRect(x, kTopY, x + rc.Width(), kTopY + rc.Height()));
     m_bOnRight = !m_bOnRight;
+    PlaceOnMonitor(m_rcMonitor, m_ptOrigin);
     Default();
 }
 

@@ -5,8 +5,11 @@
 #include "CDC.h"
 #include "CDataExchange.h"
 #include "CPaintDC.h"
+#include "CaptureFailure.h"
 #include "CaptureLayout.h"
+#include "ClipboardBitmap.h"
 #include "ScreenshotFile.h"
+#include "VirtualScreen.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CCatchScreenDlg, CDialog)
@@ -20,6 +23,7 @@ ON_WM_ERASEBKGND()
 ON_WM_SETCURSOR()
 ON_WM_RBUTTONUP()
 ON_WM_CTLCOLOR()
+ON_COMMAND(IDC_CAPTURE_SAVE, &CCatchScreenDlg::SaveSelection)
 END_MESSAGE_MAP()
 
 namespace {
@@ -29,17 +33,10 @@ const COLORREF kSelectionColour = RGB(10, 100, 130);
 const PixelRect kNoSelection = {-1, -1, -1, -1};
 const int kAnchorOffset = 4;  // the first selection's fixed corner, off the press point
 
-// A new bitmap like the source's with the rectangle r of it; null when a DC or the
-// bitmap cannot be made (a shortage of GDI objects).
-HBITMAP CopyFromDC(CDC* pSource, const PixelRect& r) {
-    CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(*pSource, r.Width(), r.Height())) return nullptr;
-    {
-        CDC dcMem;  // lets go of the bitmap when it goes
-        if (!dcMem.CreateCompatibleDC(pSource) || !dcMem.SelectObject(&bitmap)) return nullptr;
-        dcMem.BitBlt(0, 0, r.Width(), r.Height(), pSource, r.left, r.top, SRCCOPY);
-    }
-    return static_cast<HBITMAP>(bitmap.Detach());
+// a key pressed with Ctrl, not with AltGr (Ctrl+Alt on some layouts)
+bool IsCtrlKey(const MSG* pMsg, char key) {
+    return pMsg->message == WM_KEYDOWN && pMsg->wParam == static_cast<WPARAM>(key) &&
+           ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_MENU) >= 0;
 }
 
 }  // namespace
@@ -52,10 +49,11 @@ CCatchScreenDlg::CCatchScreenDlg(CWnd* pParent)
     CMyTracker::LoadResizeCursors();
     HINSTANCE hInst = ::GetModuleHandleA(nullptr);
     m_hCursor = ::LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CAPTURE_ARROW));
-    m_nScreenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    m_nScreenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+    m_screen = ReadScreenLayout();
+    m_nScreenWidth = m_screen.virtualScreen.Width();
+    m_nScreenHeight = m_screen.virtualScreen.Height();
     m_pScreenBitmap.reset(new CBitmap);
-    m_pScreenBitmap->Attach(CopyScreenRect({0, 0, m_nScreenWidth, m_nScreenHeight}, FALSE));
+    m_pScreenBitmap->Attach(CopyVirtualScreen(m_screen));
     m_rgnUpdate.CreateRectRgn(0, 0, 50, 50);
     m_hIcon = ::LoadIconA(hInst, MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
@@ -65,26 +63,6 @@ CCatchScreenDlg::~CCatchScreenDlg() = default;
 void CCatchScreenDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_CAPTURE_INFO, m_editInfo);
-}
-
-HBITMAP CCatchScreenDlg::CopyScreenRect(const PixelRect& rect, BOOL bToClipboard) {
-    // nothing to copy: also for a selection that lies wholly off the screen
-    const PixelRect r = ClampToScreen(rect, m_nScreenWidth, m_nScreenHeight);
-    if (IsEmptyArea(rect.Normalized()) || IsEmptyArea(r)) return nullptr;
-    if (!bToClipboard) {
-        CClientDC dcDisplay(nullptr);  // the screen's
-        return dcDisplay.m_hDC ? CopyFromDC(&dcDisplay, r) : nullptr;
-    }
-    CBitmap bitmap;
-    if (!bitmap.Attach(CopyFrozenRect(r))) return nullptr;
-    HBITMAP hBitmap = bitmap;
-    if (::OpenClipboard(m_hWnd)) {
-        ::EmptyClipboard();
-        // the clipboard owns what it took; a bitmap it refused is freed here
-        if (::SetClipboardData(CF_BITMAP, hBitmap)) bitmap.Detach();
-        ::CloseClipboard();
-    }
-    return bitmap.GetSafeHandle() ? nullptr : hBitmap;
 }
 
 HBITMAP CCatchScreenDlg::CopyFrozenRect(const PixelRect& r) const {
@@ -108,10 +86,15 @@ INT_PTR CCatchScreenDlg::DoModal() {
 
 BOOL CCatchScreenDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowPos(HWND_TOPMOST, 0, 0, m_nScreenWidth, m_nScreenHeight, SWP_SHOWWINDOW);
-    CRect rcBox;
-    m_editInfo.GetWindowRect(&rcBox);
-    m_editInfo.MoveWindow(CRect(10, 10, 10 + rcBox.Width(), 10 + rcBox.Height()));
+    SetWindowPos(HWND_TOPMOST, m_screen.virtualScreen.left, m_screen.virtualScreen.top,
+                 m_nScreenWidth, m_nScreenHeight, SWP_SHOWWINDOW);
+    POINT pt;
+    ::GetCursorPos(&pt);
+    FollowPointer(pt);
+    // without it the capture still works by the mouse and the keys
+    m_toolbar.Create(this, {{IDC_CAPTURE_SAVE, "保存", BS_PUSHBUTTON},
+                            {IDCANCEL, "取消", BS_PUSHBUTTON},
+                            {IDOK, "完成", BS_DEFPUSHBUTTON}});
     UpdateHelpText();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -131,13 +114,20 @@ void CCatchScreenDlg::UpdateHelpText() {
 }
 
 void CCatchScreenDlg::InvalidateOverlay() {
-    CRect rcOverlay, rcBox;
-    GetWindowRect(&rcOverlay);
-    m_editInfo.GetWindowRect(&rcBox);
-    CRgn rgnBox;
-    if (!rgnBox.CreateRectRgnIndirect(&rcBox)) return;
+    CRect rcOverlay;
+    GetClientRect(&rcOverlay);
     m_rgnUpdate.SetRectRgn(rcOverlay.left, rcOverlay.top, rcOverlay.right, rcOverlay.bottom);
-    m_rgnUpdate.CombineRgn(m_rgnUpdate, rgnBox, RGN_DIFF);
+    // the boxes and the toolbar paint themselves
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(hChild)) continue;
+        CRect rcChild;
+        ::GetWindowRect(hChild, &rcChild);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rcChild), 2);
+        CRgn rgnChild;
+        if (!rgnChild.CreateRectRgnIndirect(&rcChild)) return;
+        m_rgnUpdate.CombineRgn(m_rgnUpdate, rgnChild, RGN_DIFF);
+    }
     InvalidateRgn(m_rgnUpdate, TRUE);
 }
 
@@ -162,7 +152,7 @@ void CCatchScreenDlg::OnPaint() {
         return;
     }
     if (m_bShowInfo && m_bHaveSelection) {
-        CCapScreenEdit::DrawInfoBox(&dc, ToRECT(m_rectTracker.GetTrueRect()));
+        CCapScreenEdit::DrawInfoBox(&dc, ToRECT(m_rectTracker.GetTrueRect()), m_screen);
     }
     if (m_bHaveSelection) m_rectTracker.Draw(&dc);
 }
@@ -193,16 +183,19 @@ void CCatchScreenDlg::OnLButtonDown(UINT, CPoint point) {
             m_rectTracker.m_rect = {point.x, point.y, point.x + kAnchorOffset,
                                     point.y + kAnchorOffset};
             m_bShowInfo = TRUE;
+            UpdateToolbar();
             UpdateHelpText();
             InvalidateOverlay();
         }
     } else {
         m_bShowInfo = TRUE;
+        UpdateToolbar();
         InvalidateOverlay();
         const int nHandle = m_rectTracker.HitTestHandles({point.x, point.y});
         if (nHandle >= 0) {
             m_rectTracker.m_bAllowInvert = true;
             m_rectTracker.TrackHandle(nHandle, this, point);
+            UpdateToolbar();  // the button-up came before the last move of the rectangle
             InvalidateOverlay();
         }
     }
@@ -216,36 +209,80 @@ void CCatchScreenDlg::OnMouseMove(UINT, CPoint point) {
                                 point.y};
         InvalidateOverlay();
     }
+    POINT ptScreen = point;
+    ClientToScreen(&ptScreen);
+    FollowPointer(ptScreen);
     CRect rcBox;
     m_editInfo.GetWindowRect(&rcBox);
-    if (::PtInRect(&rcBox, point)) m_editInfo.SendMessage(WM_MOUSEMOVE, 0, 0);
+    if (::PtInRect(&rcBox, ptScreen)) m_editInfo.SendMessage(WM_MOUSEMOVE, 0, 0);
     m_editInfo.UpdatePixelColour(this);
     Default();
 }
 
+void CCatchScreenDlg::FollowPointer(POINT ptScreen) {
+    const PixelRect& origin = m_screen.virtualScreen;
+    m_editInfo.PlaceOnMonitor(m_screen.MonitorAt({ptScreen.x, ptScreen.y}),
+                              {origin.left, origin.top});
+}
+
 void CCatchScreenDlg::OnLButtonUp(UINT, CPoint) {
     m_bShowInfo = m_bDragging = FALSE;
+    UpdateToolbar();
     UpdateHelpText();
     InvalidateOverlay();
     Default();
 }
 
 void CCatchScreenDlg::OnLButtonDblClk(UINT, CPoint point) {
-    if (HitCode(point) == HitMiddle) {
-        CopyScreenRect(m_rectTracker.m_rect, TRUE);
-        Finish();
-    }
+    if (HitCode(point) == HitMiddle) CopySelection();
     Default();
 }
 
+void CCatchScreenDlg::OnOK() {
+    if (m_bHaveSelection) CopySelection();
+}
+
 BOOL CCatchScreenDlg::PreTranslateMessage(MSG* pMsg) {
-    // Ctrl+S, not AltGr+S (Ctrl+Alt on some layouts)
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'S' && ::GetKeyState(VK_CONTROL) < 0 &&
-        ::GetKeyState(VK_MENU) >= 0) {
+    if (IsCtrlKey(pMsg, 'S')) {
         SaveSelection();
         return TRUE;
     }
+    // Enter on a button of the toolbar presses that one; elsewhere (the information box
+    // has the focus) it copies, as the toolbar's default button is not the dialog's child
+    const bool bEnter = pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN &&
+                        !::IsChild(m_toolbar.m_hWnd, ::GetFocus());
+    if (bEnter || IsCtrlKey(pMsg, 'C')) {
+        OnOK();
+        return TRUE;
+    }
     return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CCatchScreenDlg::CopySelection() {
+    const PixelRect r = ClampToScreen(m_rectTracker.m_rect, m_nScreenWidth, m_nScreenHeight);
+    // nothing of the screen selected: nothing to copy
+    if (IsEmptyArea(r)) {
+        Finish();
+        return;
+    }
+    CBitmap picture;
+    HRESULT hr = HRESULT_FROM_WIN32(ERROR_NO_SYSTEM_RESOURCES);
+    if (picture.Attach(CopyFrozenRect(r))) hr = PutBitmapOnClipboard(m_hWnd, picture);
+    if (FAILED(hr)) {
+        TellCaptureFailure(this, "截图未能复制到剪贴板：", L"", hr);
+        return;
+    }
+    picture.Detach();  // the clipboard's now
+    Finish();
+}
+
+void CCatchScreenDlg::UpdateToolbar() {
+    if (!m_toolbar.m_hWnd) return;
+    if (m_bHaveSelection && !m_bShowInfo) {
+        m_toolbar.ShowBeside(m_rectTracker.m_rect, m_screen);
+    } else {
+        m_toolbar.Hide();
+    }
 }
 
 void CCatchScreenDlg::SaveSelection() {
@@ -265,6 +302,7 @@ void CCatchScreenDlg::Finish() {
 void CCatchScreenDlg::ClearSelection() {
     m_bHaveSelection = FALSE;
     m_rectTracker.m_rect = kNoSelection;
+    UpdateToolbar();
     UpdateHelpText();
     InvalidateOverlay();
 }

@@ -1,17 +1,20 @@
-// The screen capture: a topmost overlay over a picture of the whole screen frozen
-// when it was made, on which the user draws a selection, adjusts it with the
-// tracker and double-clicks inside it to put that part of the picture on the
-// clipboard, or presses Ctrl+S to save it as a file. Right click or Esc clears the
-// selection, or closes without one.
+// The screen capture: a topmost overlay over a picture of every monitor frozen when
+// it was made, in the screen's own pixels, on which the user draws a selection,
+// adjusts it with the tracker and double-clicks inside it (or presses Enter or Ctrl+C,
+// or "完成" on the toolbar beside it) to put that part of the picture on the
+// clipboard, or presses Ctrl+S ("保存") to save it as a file. Right click, Esc or
+// "取消" clears the selection; right click or Esc closes without one.
 #pragma once
 
 #include <memory>
 
 #include "CBitmap.h"
 #include "CCapScreenEdit.h"
+#include "CCaptureToolbar.h"
 #include "CDialog.h"
 #include "CMyTracker.h"
 #include "CRgn.h"
+#include "DpiAwarenessScope.h"
 
 class CCatchScreenDlg : public CDialog {
 public:
@@ -30,11 +33,6 @@ public:
     explicit CCatchScreenDlg(CWnd* pParent = nullptr);
     ~CCatchScreenDlg() override;
 
-    // A new bitmap of the rectangle: with bToClipboard, of the frozen picture and put
-    // on the clipboard (which then owns it); otherwise of the live screen, owned by
-    // the caller. Null when the rectangle holds no pixel of the screen, or when the
-    // clipboard could not take the bitmap (which is then freed).
-    HBITMAP CopyScreenRect(const PixelRect& rect, BOOL bToClipboard);
     // rebuilds the information box's text: the colour and the help of the moment
     void UpdateHelpText();
     // repaints the whole overlay but the information box, which would flicker
@@ -46,6 +44,8 @@ public:
     static bool IsOpen() { return s_bOpen; }
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Enter and "完成": the selection copied, as a double-click inside it copies it
+    void OnOK() override;
     void OnCancel() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -60,6 +60,9 @@ public:
     void OnRButtonUp(UINT nFlags, CPoint point);
     HBRUSH OnCtlColor(CDC* pDC, HWND hWnd, UINT nCtlColor);
 
+    // first made, last gone: the whole overlay lives in the screen's own pixels
+    DpiAwarenessScope m_dpiScope;
+    ScreenLayout m_screen;  // the overlay covers its virtual screen
     int m_nScreenWidth = 0;
     int m_nScreenHeight = 0;
     BOOL m_bShowInfo = FALSE;                  // the position box is drawn (left button held)
@@ -71,6 +74,7 @@ public:
     std::unique_ptr<CBitmap> m_pScreenBitmap;  // the frozen picture
     CRgn m_rgnUpdate;
     CCapScreenEdit m_editInfo;
+    CCaptureToolbar m_toolbar;
     HICON m_hIcon = nullptr;
 
 protected:
@@ -82,9 +86,16 @@ private:
     void ClearSelection();
     // the rectangle (clamped) of the frozen picture in a new bitmap; null if none can be made
     HBITMAP CopyFrozenRect(const PixelRect& r) const;
+    // The selection on the clipboard, and the capture done. A failure is told and the
+    // overlay stays with its selection, the clipboard as it was if it could not be opened.
+    void CopySelection();
     // Ctrl+S: the selection as a file, the clipboard left alone. A failure is told and
     // the overlay stays, so that nothing of the picture is lost.
     void SaveSelection();
+    // beside the selection while there is one and the left button is up
+    void UpdateToolbar();
+    // the information box on the monitor the pointer is on
+    void FollowPointer(POINT ptScreen);
     // the capture is done: closes as after a copy
     void Finish();
 

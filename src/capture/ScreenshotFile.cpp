@@ -5,22 +5,33 @@
 #include "GdiPlus.h"
 
 #include <cwchar>
+#include <string>
 #include <vector>
 
-#include "Afx.h"
 #include "CFile.h"
+#include "CaptureFailure.h"
 #include "ComPtr.h"
 #include "ScreenshotName.h"
 
 namespace {
 
 struct ScreenshotSave {
-    CString strPath;    // the file written, or the file or folder that failed
-    DWORD dwError = 0;  // 0 when written, else the system's error code
+    std::wstring strPath;  // the file written, or the file or folder that failed
+    HRESULT hr = S_OK;     // else the system's error
 };
 
 // enough for any picture of a screen; past it a name is taken as not to be found
 const unsigned kMaxCopies = 1000;
+
+HRESULT LastError() {
+    const DWORD dwError = ::GetLastError();
+    return HRESULT_FROM_WIN32(dwError ? dwError : ERROR_WRITE_FAULT);
+}
+
+// names made here are ASCII
+std::wstring Wide(const std::string& ascii) {
+    return std::wstring(ascii.begin(), ascii.end());
+}
 
 bool FindPngEncoder(CLSID* pClsid) {
     UINT nCount = 0, cbSize = 0;
@@ -39,43 +50,46 @@ bool FindPngEncoder(CLSID* pClsid) {
     return false;
 }
 
-// The PNG file's bytes; 0 or the system's error code.
-DWORD EncodePng(HBITMAP hBitmap, std::vector<uint8_t>& png) {
+// The PNG file's bytes; S_OK or the error.
+HRESULT EncodePng(HBITMAP hBitmap, std::vector<uint8_t>& png) {
     CLSID clsid;
-    if (!FindPngEncoder(&clsid)) return ERROR_NOT_SUPPORTED;
+    if (!FindPngEncoder(&clsid)) return HRESULT_FROM_WIN32(ERROR_NOT_SUPPORTED);
     Gdiplus::Bitmap picture(hBitmap, nullptr);
+    if (picture.GetLastStatus() != Gdiplus::Ok)
+        return HRESULT_FROM_WIN32(ERROR_NO_SYSTEM_RESOURCES);
     ComPtr<IStream> pStream;
-    if (picture.GetLastStatus() != Gdiplus::Ok ||
-        FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, pStream.Receive())) ||
-        picture.Save(pStream.Get(), &clsid, nullptr) != Gdiplus::Ok) {
-        return ERROR_NO_SYSTEM_RESOURCES;
+    HRESULT hr = ::CreateStreamOnHGlobal(nullptr, TRUE, pStream.Receive());
+    if (FAILED(hr)) return hr;
+    if (picture.Save(pStream.Get(), &clsid, nullptr) != Gdiplus::Ok) {
+        return HRESULT_FROM_WIN32(ERROR_NO_SYSTEM_RESOURCES);
     }
     HGLOBAL hMemory = nullptr;
     STATSTG stat = {};
-    if (FAILED(::GetHGlobalFromStream(pStream.Get(), &hMemory)) ||
-        FAILED(pStream->Stat(&stat, STATFLAG_NONAME))) {
-        return ERROR_NO_SYSTEM_RESOURCES;
+    if (FAILED(hr = ::GetHGlobalFromStream(pStream.Get(), &hMemory)) ||
+        FAILED(hr = pStream->Stat(&stat, STATFLAG_NONAME))) {
+        return hr;
     }
     const auto* pBytes = static_cast<const uint8_t*>(::GlobalLock(hMemory));
-    if (!pBytes) return ERROR_NOT_ENOUGH_MEMORY;
+    if (!pBytes) return E_OUTOFMEMORY;
     png.assign(pBytes, pBytes + stat.cbSize.LowPart);
     ::GlobalUnlock(hMemory);
-    return 0;
+    return S_OK;
 }
 
-// The game's folder in the player's pictures, made if missing.
-DWORD MakeFolder(CString& strFolder) {
-    char path[MAX_PATH] = {};
-    const HRESULT hr = ::SHGetFolderPathA(nullptr, CSIDL_MYPICTURES | CSIDL_FLAG_CREATE, nullptr,
+// The game's folder in the player's pictures, made if missing. Wide: the pictures
+// folder may have characters of no code page (a user name in another script).
+HRESULT MakeFolder(std::wstring& strFolder) {
+    wchar_t path[MAX_PATH] = {};
+    const HRESULT hr = ::SHGetFolderPathW(nullptr, CSIDL_MYPICTURES | CSIDL_FLAG_CREATE, nullptr,
                                           SHGFP_TYPE_CURRENT, path);
-    strFolder = CString(path) + "\\" + kScreenshotFolder;
-    if (FAILED(hr)) return HRESULT_CODE(hr);
-    if (::CreateDirectoryA(strFolder, nullptr)) return 0;
-    const DWORD dwError = ::GetLastError();
-    const DWORD dwAttributes = ::GetFileAttributesA(strFolder);
+    strFolder = std::wstring(path) + L"\\" + Wide(kScreenshotFolder);
+    if (FAILED(hr)) return hr;
+    if (::CreateDirectoryW(strFolder.c_str(), nullptr)) return S_OK;
+    const HRESULT hrCreate = LastError();
+    const DWORD dwAttributes = ::GetFileAttributesW(strFolder.c_str());
     const bool bFolder =
         dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    return dwError == ERROR_ALREADY_EXISTS && bFolder ? 0 : dwError;
+    return hrCreate == HRESULT_FROM_WIN32(ERROR_ALREADY_EXISTS) && bFolder ? S_OK : hrCreate;
 }
 
 ScreenshotTime Now() {
@@ -84,51 +98,42 @@ ScreenshotTime Now() {
     return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
 }
 
-// Writes the bytes under the first name of the time that is free.
-DWORD WriteNewFile(const CString& strFolder, const std::vector<uint8_t>& png, CString& strPath) {
+// Writes the bytes under the first name of the time that is free. A file that was
+// not written whole, to the end of its closing (a network folder reports late), is removed.
+HRESULT WriteNewFile(const std::wstring& strFolder, const std::vector<uint8_t>& png,
+                     std::wstring& strPath) {
     const ScreenshotTime time = Now();
     for (unsigned nCopy = 1; nCopy <= kMaxCopies; nCopy++) {
-        strPath = strFolder + "\\" + ScreenshotFileName(time, nCopy).c_str();
+        strPath = strFolder + L"\\" + Wide(ScreenshotFileName(time, nCopy));
         CFile file;
-        if (!file.CreateNew(strPath)) {
-            const DWORD dwError = ::GetLastError();
-            if (dwError == ERROR_FILE_EXISTS) continue;
-            return dwError;
+        if (!file.CreateNew(strPath.c_str())) {
+            const HRESULT hr = LastError();
+            if (hr == HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)) continue;
+            return hr;
         }
-        if (file.Write(png.data(), static_cast<UINT>(png.size()))) return 0;
-        const DWORD dwError = ::GetLastError();
-        file.Close();
-        ::DeleteFileA(strPath);  // no broken picture is left behind
-        return dwError ? dwError : ERROR_WRITE_FAULT;
+        HRESULT hr = S_OK;
+        if (!file.Write(png.data(), static_cast<UINT>(png.size()))) hr = LastError();
+        if (!file.Close() && SUCCEEDED(hr)) hr = LastError();
+        if (FAILED(hr)) ::DeleteFileW(strPath.c_str());
+        return hr;
     }
-    return ERROR_FILE_EXISTS;
+    return HRESULT_FROM_WIN32(ERROR_FILE_EXISTS);
 }
 
 ScreenshotSave SaveScreenshot(HBITMAP hBitmap) {
     ScreenshotSave save;
-    save.dwError = MakeFolder(save.strPath);
+    save.hr = MakeFolder(save.strPath);
     std::vector<uint8_t> png;
-    if (!save.dwError) save.dwError = EncodePng(hBitmap, png);
-    const CString strFolder = save.strPath;
-    if (!save.dwError) save.dwError = WriteNewFile(strFolder, png, save.strPath);
+    if (SUCCEEDED(save.hr)) save.hr = EncodePng(hBitmap, png);
+    const std::wstring strFolder = save.strPath;
+    if (SUCCEEDED(save.hr)) save.hr = WriteNewFile(strFolder, png, save.strPath);
     return save;
-}
-
-CString ScreenshotFailureText(const ScreenshotSave& save) {
-    char reason[512] = {};
-    if (!::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                          save.dwError, 0, reason, sizeof(reason), nullptr)) {
-        wsprintfA(reason, "%lu", save.dwError);
-    }
-    return AfxAnsiFromUtf8("截图未能保存：\r\n") + save.strPath + "\r\n\r\n" + reason;
 }
 
 }  // namespace
 
 bool SaveScreenshotOrTell(HBITMAP hBitmap, CWnd* pOwner) {
     const ScreenshotSave save = SaveScreenshot(hBitmap);
-    if (save.dwError) {
-        AfxMessageBox(ScreenshotFailureText(save), MB_OK | MB_ICONERROR | MB_TOPMOST, pOwner);
-    }
-    return !save.dwError;
+    if (FAILED(save.hr)) TellCaptureFailure(pOwner, "截图未能保存：", save.strPath, save.hr);
+    return SUCCEEDED(save.hr);
 }

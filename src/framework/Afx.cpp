@@ -29,6 +29,17 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, CWnd* pOwner) {
     return ::MessageBoxA(hOwner, lpszText, caption, nType);
 }
 
+int AfxMessageBox(LPCWSTR lpszText, UINT nType, CWnd* pOwner) {
+    CWinApp* pApp = AfxGetApp();
+    if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
+    HWND hOwner = pOwner ? pOwner->m_hWnd : nullptr;
+    wchar_t caption[256] = {};
+    if (pApp) {
+        ::MultiByteToWideChar(CP_ACP, 0, pApp->m_strAppName, -1, caption, ARRAYSIZE(caption) - 1);
+    }
+    return ::MessageBoxW(hOwner, lpszText, caption, nType);
+}
+
 CString AfxAnsiFromUtf8(const char* pszUtf8) {
     int nWide = ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, nullptr, 0);
     if (nWide <= 0) return CString();

@@ -13,6 +13,8 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 // Shows the text (in the ANSI code page) in the same kind of box, owned by pOwner
 // (a topmost window's box must be) or else by the main window.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, CWnd* pOwner = nullptr);
+// The same for UTF-16 text: the system's own, such as a path in no code page.
+int AfxMessageBox(LPCWSTR lpszText, UINT nType, CWnd* pOwner);
 BOOL AfxOleInit();
 // Ends OLE if AfxOleInit started it: at exit, once every window and control is gone.
 void AfxOleTerm();

@@ -14,6 +14,13 @@ BOOL CFile::CreateNew(LPCSTR lpszFileName) {
     return m_hFile != INVALID_HANDLE_VALUE;
 }
 
+BOOL CFile::CreateNew(LPCWSTR lpszFileName) {
+    Close();
+    m_hFile = ::CreateFileW(lpszFileName, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    return m_hFile != INVALID_HANDLE_VALUE;
+}
+
 BOOL CFile::Write(const void* lpBuf, UINT nCount) {
     DWORD nWritten = 0;
     return m_hFile != INVALID_HANDLE_VALUE &&
@@ -34,7 +41,9 @@ uint64_t CFile::GetLength() const {
     return static_cast<uint64_t>(size.QuadPart);
 }
 
-void CFile::Close() {
-    if (m_hFile != INVALID_HANDLE_VALUE) ::CloseHandle(m_hFile);
+BOOL CFile::Close() {
+    if (m_hFile == INVALID_HANDLE_VALUE) return TRUE;
+    const BOOL bClosed = ::CloseHandle(m_hFile);
     m_hFile = INVALID_HANDLE_VALUE;
+    return bClosed;
 }

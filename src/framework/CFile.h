@@ -15,12 +15,14 @@ public:
     BOOL OpenForRead(LPCSTR lpszFileName);
     // a file that did not exist (ERROR_FILE_EXISTS when one does), for writing
     BOOL CreateNew(LPCSTR lpszFileName);
+    BOOL CreateNew(LPCWSTR lpszFileName);
     // bytes actually read (0 at the end or on error)
     UINT Read(void* lpBuf, UINT nCount);
     // FALSE unless every byte was written
     BOOL Write(const void* lpBuf, UINT nCount);
     uint64_t GetLength() const;
-    void Close();
+    // FALSE when the system reports an error at closing: what was written may be lost
+    BOOL Close();
 
 private:
     HANDLE m_hFile = INVALID_HANDLE_VALUE;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Afx.h"
 #include "CCommandLineInfo.h"
 #include "CModalLoop.h"
 #include "CSingleDocTemplate.h"
@@ -52,7 +53,7 @@ int CWinApp::Run() {
     bool bIdle = true;
     for (;;) {
         while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            bIdle = OnIdle(lIdleCount++) != FALSE;
+            bIdle = RunIdleStep(lIdleCount++);
         }
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) break;
@@ -63,6 +64,16 @@ int CWinApp::Run() {
         lIdleCount = 0;
     }
     return ExitInstance();
+}
+
+// Idle work is confined as a handler is: what it raises ends that piece of work, not
+// the program. Each piece is taken off before it runs, so the next call goes on.
+bool CWinApp::RunIdleStep(LONG lCount) {
+    try {
+        return OnIdle(lCount) != FALSE;
+    } catch (...) {
+        return true;
+    }
 }
 
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
@@ -92,7 +103,11 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
     const char* pszPath = rCmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen
                               ? rCmdInfo.m_strFileName.GetString()
                               : nullptr;
-    return pTemplate->OpenDocumentFile(pszPath, FALSE) != nullptr;
+    if (pTemplate->OpenDocumentFile(pszPath, FALSE)) return TRUE;
+    // No main window: the program cannot run, and says so where a message can show.
+    m_bStartFailed = true;
+    AfxMessageBox(AFX_IDP_FAILED_TO_CREATE, MB_OK | MB_ICONSTOP);
+    return FALSE;
 }
 
 void CWinApp::OnFileNew() {

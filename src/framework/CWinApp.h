@@ -47,8 +47,11 @@ public:
     CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;      // string AFX_IDS_APP_TITLE
     CString m_strRegistryKey;  // empty: no profile
+    // The main window could not be made: the program ends with a failure code.
+    bool m_bStartFailed = false;
 
 private:
+    bool RunIdleStep(LONG lCount);
     CSingleDocTemplate* GetTemplate() const;
     bool OpenAppKey(HKEY* phKey, bool bCreate) const;
     void SaveStdProfileSettings();

@@ -17,6 +17,9 @@ struct PixelRect {
                 left < right ? right : left, top < bottom ? bottom : top};
     }
     PixelRect Inflated(int n) const { return {left - n, top - n, right + n, bottom + n}; }
+    PixelRect Offset(int dx, int dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
     // left <= x < right and top <= y < bottom
     bool Contains(int x, int y) const { return left <= x && x < right && top <= y && y < bottom; }
     friend bool operator==(const PixelRect& a, const PixelRect& b) {

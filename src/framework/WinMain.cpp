@@ -13,10 +13,13 @@ namespace {
 
 const int kFailureExitCode = -1;
 
+// A start refused on purpose (a second launcher) ends as the application says; one
+// that could not make its main window ends with a failure code.
 int RunApplication(CWinApp* pApp) {
     if (!pApp->InitInstance()) {
         if (CWnd* pMainWnd = pApp->GetMainWnd()) pMainWnd->DestroyWindow();
-        return pApp->ExitInstance();
+        const int nExitCode = pApp->ExitInstance();
+        return pApp->m_bStartFailed ? kFailureExitCode : nExitCode;
     }
     return pApp->Run();
 }

@@ -19,6 +19,7 @@
 #define AFX_IDS_OPENFILE 0xF000
 #define AFX_IDS_ALLFILTER 0xF006
 #define AFX_IDP_INTERNAL_FAILURE 0xF108
+#define AFX_IDP_FAILED_TO_CREATE 0xF109
 
 // the first (and here only) pane of a frame: its view
 #define AFX_IDW_PANE_FIRST 0xE900

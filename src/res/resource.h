@@ -62,8 +62,8 @@
 #define IDC_WEB_HOME 1026
 #define IDC_WEB_BROWSER 999999
 
-// The screen capture: the overlay's template and pointer, its information box,
-// the tracker's pointers and the workspace's screenshot command.
+// The screen capture: the overlay's template and pointer, its information box and
+// toolbar command, the tracker's pointers and the workspace's screenshot command.
 #define IDD_CATCHSCREEN 102
 #define IDC_CAPTURE_ARROW 129
 #define IDC_TRACK_NWSE 132
@@ -72,4 +72,5 @@
 #define IDC_TRACK_WE 135
 #define IDC_TRACK_NS 136
 #define IDC_CAPTURE_INFO 1000
+#define IDC_CAPTURE_SAVE 1040
 #define ID_SCREENSHOT 1007

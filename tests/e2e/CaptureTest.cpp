@@ -2,85 +2,26 @@
 // known picture on the screen, the overlay opened by the screenshot command or the
 // hotkey and driven with real mouse and keyboard input; the clipboard and the
 // screen checked from outside.
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstring>
-#include <memory>
 #include <string>
 
+#include "CaptureFixture.h"
 #include "GdiplusSession.h"
-#include "LauncherProcess.h"
-#include "PatternWindow.h"
+#include "MessageBoxText.h"
 #include "ProcessWindow.h"
-#include "ScreenPicture.h"
-#include "TestSupport.h"
 #include "UserInput.h"
 
 namespace {
 
-const UINT kScreenshotCommand = 1007;
-const int kInfoBoxId = 1000;
-const uint32_t kFrameColour = 0x0A6482;  // RGB(10, 100, 130)
-const uint32_t kNoColour = 0xFFFFFFFF;
-const char kMarker[] = "before the capture";
-
-// help texts of the three states (parts of them, in UTF-8)
-const char kNothingSelected[] = "按下鼠标左键不放选择截取";
-const char kDrawing[] = "松开鼠标左键确定截取范围";
-const char kAdjustable[] = "点击鼠标右键重新选择";
-
-std::string Ansi(const char* utf8) {
-    wchar_t wide[256] = {};
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 256);
-    char ansi[512] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof(ansi), nullptr, nullptr);
-    return ansi;
-}
-
-RECT ScreenRect() {
-    return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-}
-
-void PutMarkerOnClipboard() {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(kMarker));
-    std::memcpy(::GlobalLock(hText), kMarker, sizeof(kMarker));
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_TEXT, hText);
-    ::CloseClipboard();
-}
-
-bool ClipboardHoldsMarker() {
-    if (!::OpenClipboard(nullptr)) return false;
-    bool same = false;
-    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
-        same = std::string(static_cast<const char*>(::GlobalLock(hText))) == kMarker;
-        ::GlobalUnlock(hText);
-    }
-    bool bitmap = ::IsClipboardFormatAvailable(CF_BITMAP);
-    ::CloseClipboard();
-    return same && !bitmap;
-}
-
-ScreenPicture ClipboardPicture() {
-    ScreenPicture picture;
-    if (!::OpenClipboard(nullptr)) return picture;
-    picture = ScreenPicture::FromBitmap(static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP)));
-    ::CloseClipboard();
-    return picture;
-}
-
 // Points the player's pictures folder elsewhere while it lives; then the system
 // takes its default again.
 struct PicturesFolder {
-    explicit PicturesFolder(const std::string& path) {
-        ::RegCreateKeyA(
+    explicit PicturesFolder(const std::wstring& path) {
+        ::RegCreateKeyW(
             HKEY_CURRENT_USER,
-            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", &m_hKey);
-        ::RegSetValueExA(m_hKey, "My Pictures", 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(path.c_str()), path.size() + 1);
+            L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", &m_hKey);
+        ::RegSetValueExW(m_hKey, L"My Pictures", 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(path.c_str()),
+                         static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
     }
     ~PicturesFolder() {
         ::RegDeleteValueA(m_hKey, "My Pictures");
@@ -89,68 +30,17 @@ struct PicturesFolder {
     HKEY m_hKey = nullptr;
 };
 
-ScreenPicture PngPicture(const std::string& path) {
+ScreenPicture PngPicture(const std::wstring& path) {
     GdiplusSession gdiplus;
     HBITMAP hBitmap = nullptr;
-    Gdiplus::Bitmap(std::wstring(path.begin(), path.end()).c_str()).GetHBITMAP({}, &hBitmap);
+    Gdiplus::Bitmap(path.c_str()).GetHBITMAP({}, &hBitmap);
     ScreenPicture picture = ScreenPicture::FromBitmap(hBitmap);
     ::DeleteObject(hBitmap);
     return picture;
 }
 
-class Capture : public testing::Test {
+class Capture : public CaptureFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
-        ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
-        m_launcher.reset(new LauncherProcess(m_folder.Path()));
-        m_hFrame = m_launcher->WaitForWindow();
-        ASSERT_NE(m_hFrame, nullptr);
-        // the frame on the screen (not the black of the bare display) before the picture
-        // goes over it: a frame that appeared later could come out on top
-        RECT rc;
-        ::GetWindowRect(m_hFrame, &rc);
-        const int cx = (rc.left + rc.right) / 2, cy = (rc.top + rc.bottom) / 2;
-        ASSERT_TRUE(PumpUntil([&] {
-            return ScreenPicture::FromScreen({cx, cy, cx + 1, cy + 1}).At(0, 0) != 0;
-        }));
-        // Out of the way, but for a corner under the overlay's info box: brought to the
-        // front, Wine may show it over the topmost picture.
-        ::SetWindowPos(m_hFrame, nullptr, 60 - rc.right + rc.left, 60 - rc.bottom + rc.top, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_pattern.reset(new PatternWindow(ScreenRect(), 1));
-        ::SetForegroundWindow(m_pattern->Handle());
-        ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
-        PutMarkerOnClipboard();
-    }
-
-    bool WaitForScreenPixel(int x, int y, uint32_t colour) {
-        return PumpUntil(
-            [&] {
-                return ScreenPicture::FromScreen({x, y, x + 1, y + 1}).At(0, 0) == colour;
-            },
-            10000);
-    }
-
-    // the overlay once it covers the screen and shows its first help text
-    HWND WaitForOverlay() {
-        HWND hOverlay = nullptr;
-        RECT screen = ScreenRect();
-        PumpUntil([&] {
-            hOverlay = FindProcessWindow(m_launcher->Id(), "#32770");
-            RECT rc = {};
-            if (hOverlay) ::GetWindowRect(hOverlay, &rc);
-            return hOverlay && ::IsWindowVisible(hOverlay) && ::EqualRect(&rc, &screen);
-        });
-        if (hOverlay && !WaitForHelp(hOverlay, kNothingSelected)) return nullptr;
-        return hOverlay;
-    }
-
-    HWND OpenByCommand() {
-        ::PostMessageA(m_hFrame, WM_COMMAND, kScreenshotCommand, 0);
-        return WaitForOverlay();
-    }
-
     // Brings the launcher to the front and presses Ctrl+Alt+A until the overlay
     // opens: the launcher takes the keys once it has heard that it is in front. Wine
     // now and then tells the switch to another thread only, so each try is a new one.
@@ -172,59 +62,6 @@ protected:
         return PumpUntil(
             [&] { return ::SetForegroundWindow(hWnd) && ::GetForegroundWindow() == hWnd; });
     }
-
-    static std::string HelpText(HWND hOverlay) {
-        char text[1024] = {};
-        DWORD_PTR n = 0;
-        ::SendMessageTimeoutA(::GetDlgItem(hOverlay, kInfoBoxId), WM_GETTEXT, sizeof(text),
-                              reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &n);
-        return text;
-    }
-
-    static bool WaitForHelp(HWND hOverlay, const char* utf8) {
-        const std::string part = Ansi(utf8);
-        return PumpUntil([&] { return HelpText(hOverlay).find(part) != std::string::npos; });
-    }
-
-    // draws a selection from a press to a release and waits until it can be adjusted
-    static bool Select(HWND hOverlay, POINT from, POINT to) {
-        MouseLeftDown(from.x, from.y);
-        MouseMoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
-        MouseMoveTo(to.x, to.y);
-        if (!WaitForHelp(hOverlay, kDrawing)) return false;
-        MouseLeftUp(to.x, to.y);
-        return WaitForHelp(hOverlay, kAdjustable);
-    }
-
-    // Points there and waits for the overlay's colour readout of the colour expected
-    // there: the overlay has then handled all input before.
-    static bool PointAt(HWND hOverlay, int x, int y, uint32_t colour) {
-        MouseMoveTo(x, y);
-        char value[40];
-        std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", colour >> 16, (colour >> 8) & 0xFF,
-                      colour & 0xFF);
-        const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ") + value;
-        return PumpUntil([&] { return HelpText(hOverlay).rfind(line, 0) == 0; });
-    }
-
-    // a double-click on the frozen picture (or, with a colour, on what is drawn over it)
-    static void DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour = kNoColour) {
-        EXPECT_TRUE(
-            PointAt(hOverlay, x, y, colour == kNoColour ? PatternWindow::Colour(x, y, 1) : colour))
-            << x << "," << y << HelpText(hOverlay);
-        MouseDoubleClick(x, y);
-    }
-
-    // the clipboard's picture once the overlay has closed
-    ScreenPicture CopiedPicture(HWND hOverlay) {
-        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the overlay stays";
-        return ClipboardPicture();
-    }
-
-    ScratchFolder m_folder;
-    std::unique_ptr<LauncherProcess> m_launcher;
-    std::unique_ptr<PatternWindow> m_pattern;
-    HWND m_hFrame = nullptr;
 };
 
 TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
@@ -385,44 +222,64 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
     MouseLeftUp(40, 40);
 }
 
-TEST_F(Capture, CtrlSSavesTheSelectionAsAPngInTheGamesPicturesFolderAndTellsWhenItCannot) {
+// The pictures folder's name is in no code page: Korean, under a Chinese system.
+TEST_F(Capture, CtrlSAndSaveStoreTheSelectionAsAPngInTheGamesPicturesFolderAndTellWhenTheyCannot) {
     const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
-    ScratchFolder pictures("skylark-pictures");
-    PicturesFolder redirect(pictures.Path());
-    const std::string folder = pictures / "Orbavel";
-    pictures.Write("Orbavel", "a file where the folder would go");
+    ScratchFolder scratch("skylark-pictures");
+    const std::wstring pictures =
+        std::wstring(scratch.Path().begin(), scratch.Path().end()) + L"\\\uC0AC\uC9C4";
+    ASSERT_TRUE(::CreateDirectoryW(pictures.c_str(), nullptr));
+    PicturesFolder redirect(pictures);
+    const std::wstring folder = pictures + L"\\Orbavel";
+    ::CloseHandle(::CreateFileW(folder.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     PressKeys({VK_CONTROL, 'S'});  // without a selection: nothing
     ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
     PressKeys({VK_CONTROL, 'S'});
-    HWND hBox = nullptr;
-    ASSERT_TRUE(PumpUntil([&] {
-        hBox = FindProcessWindow(m_launcher->Id(), "#32770");
-        return hBox && ::GetWindow(hBox, GW_OWNER) == hOverlay;
-    }));
-    // the box's text (control 0xFFFF on Windows, 100 under Wine) once it is set
-    char text[1024] = {};
-    EXPECT_TRUE(PumpUntil([&] {
-        return (::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text)) ||
-                ::GetDlgItemTextA(hBox, 100, text, sizeof(text))) &&
-               std::string(text).find(folder) != std::string::npos;
-    })) << text;
+    HWND hBox = WaitForOwnedBox(hOverlay);
+    ASSERT_NE(hBox, nullptr);
+    // the path as the system has it, where a file stands in the folder's way
+    EXPECT_NE(MessageBoxText(hBox).find(folder), std::wstring::npos);
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hBox); }));
     EXPECT_TRUE(::IsWindow(hOverlay)) << "the overlay stays";
 
-    ::DeleteFileA(folder.c_str());
-    PressKeys({VK_CONTROL, 'S'});
+    ::DeleteFileW(folder.c_str());
+    ASSERT_TRUE(ClickToolbarButton(hOverlay, "保存"));
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
     EXPECT_TRUE(ClipboardHoldsMarker());
-    WIN32_FIND_DATAA found;  // the name's date and time: a unit test's
-    HANDLE hFound = ::FindFirstFileA((folder + "\\Orbavel *.png").c_str(), &found);
+    WIN32_FIND_DATAW found;  // the name's date and time: a unit test's
+    HANDLE hFound = ::FindFirstFileW((folder + L"\\Orbavel *.png").c_str(), &found);
     ASSERT_NE(hFound, INVALID_HANDLE_VALUE);
     ::FindClose(hFound);
     // the pixels the double-click puts on the clipboard (the first test)
-    const ScreenPicture saved = PngPicture(folder + "\\" + found.cFileName);
+    const ScreenPicture saved = PngPicture(folder + L"\\" + found.cFileName);
     EXPECT_EQ(saved.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
+}
+
+// Another program holds the clipboard (with a window of its own, as a clipboard
+// manager or a chat program does) for longer than the copy waits.
+TEST_F(Capture, ACopyTheClipboardRefusesIsToldAndKeepsTheSelectionAndWhatWasCopiedBefore) {
+    const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
+    HWND hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
+    ASSERT_TRUE(::OpenClipboard(m_pattern->Handle()));
+    DoubleClickAt(hOverlay, 550, 420);
+    HWND hBox = WaitForOwnedBox(hOverlay);
+    ::CloseClipboard();
+    ASSERT_NE(hBox, nullptr) << "the failure is told";
+    EXPECT_NE(MessageBoxText(hBox).find(L"剪贴板"), std::wstring::npos);
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hBox); }));
+    EXPECT_TRUE(::IsWindow(hOverlay)) << "the overlay stays";
+    EXPECT_TRUE(ClipboardHoldsMarker()) << "what was copied before is still there";
+
+    // the selection too: Enter copies it once the clipboard is free
+    PressKeys({VK_RETURN});
+    ScreenPicture copy = CopiedPicture(hOverlay);
+    EXPECT_EQ(copy.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "LauncherProcess.h"
 #include "ScreenPicture.h"
 #include "UserInput.h"
+#include "WriteHeadPicture.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ ScreenPicture SettledPicture(HWND hWnd) {
 }
 
 TEST_F(Launcher, CtrlVChangesNothingOnTheScreenOrTheClipboard) {
-    WriteHeadPicture();
+    WriteHeadPicture(m_folder, 40);  // the strip as high as its tabs
     WriteGameSettings("ready_delay_ms=200\r\n");
     LauncherProcess launcher(m_folder.Path());
     const HWND hFrame = launcher.WaitForWindow();

@@ -1,6 +1,5 @@
 #include "LauncherFixture.h"
 
-#include "BmpBuilder.h"
 #include "LauncherProcess.h"
 
 #include <algorithm>
@@ -64,13 +63,6 @@ void Launcher::SetUp() {
 
 void Launcher::TearDown() {
     LauncherProcess::EndGames();
-}
-
-void Launcher::WriteHeadPicture() {
-    BmpBuilder head;
-    head.width = 1000;
-    head.height = 40;
-    m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
 }
 
 void Launcher::WriteGameSettings(const std::string& lines) {

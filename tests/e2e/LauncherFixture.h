@@ -30,8 +30,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // a head picture 40 pixels high, which makes the strip as high as its tabs
-    void WriteHeadPicture();
     // OrbavelDemo.ini with logging on and the given lines
     void WriteGameSettings(const std::string& lines = "");
     DemoLog GameLog() const { return DemoLog(m_folder / "OrbavelDemo.log"); }

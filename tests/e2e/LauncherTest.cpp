@@ -11,6 +11,7 @@
 #include "LauncherFixture.h"
 #include "LauncherProcess.h"
 #include "ProcessWindow.h"
+#include "WriteHeadPicture.h"
 
 namespace {
 
@@ -44,10 +45,7 @@ TEST_F(Launcher, StartsWithTheVersionedTitleAFixedFrameAndACentredWindow) {
 }
 
 TEST_F(Launcher, TheHeadPictureAddsItsHeightAndTheSizeCannotBeChanged) {
-    BmpBuilder head;
-    head.width = 1000;
-    head.height = 41;
-    m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
+    WriteHeadPicture(m_folder, 41);
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();
     ASSERT_NE(hWnd, nullptr);
@@ -199,7 +197,7 @@ TEST_F(Launcher, NewAndOpenLeaveTheWindowTheTabsAndTheGameAsTheyWere) {
 }
 
 TEST_F(Launcher, TellsTheReadyGameItIsAliveEveryFiveSecondsAndThatItCloses) {
-    WriteHeadPicture();
+    WriteHeadPicture(m_folder, 40);  // the strip as high as its tabs
     WriteGameSettings("ready_delay_ms=1500\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();

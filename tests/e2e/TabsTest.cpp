@@ -9,7 +9,9 @@
 #include "DemoGame.h"
 #include "LauncherFixture.h"
 #include "LauncherProcess.h"
+#include "MessageBoxText.h"
 #include "ProcessWindow.h"
+#include "WriteHeadPicture.h"
 
 namespace {
 
@@ -79,12 +81,7 @@ TEST_F(Launcher, WithoutTheGameTheStartFailureIsShownAndTheLauncherCarriesOn) {
         hBox = FindProcessWindow(launcher.Id(), "#32770");
         return hBox && ::IsWindowVisible(hBox);
     }));
-    // "游戏启动失败:文件名错误.(找不到Orbavel.exe文件)"
-    const std::string expected =
-        "\xD3\xCE\xCF\xB7\xC6\xF4\xB6\xAF\xCA\xA7\xB0\xDC:\xCE\xC4\xBC\xFE\xC3\xFB\xB4\xED"
-        "\xCE\xF3.(\xD5\xD2\xB2\xBB\xB5\xBD"
-        "Orbavel.exe\xCE\xC4\xBC\xFE)";
-    EXPECT_EQ(WindowTextBytes(::GetDlgItem(hBox, 0xFFFF)), expected);
+    EXPECT_EQ(MessageBoxText(hBox), L"游戏启动失败:文件名错误.(找不到Orbavel.exe文件)");
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     HWND hWnd = launcher.WaitForWindow();
     ASSERT_NE(hWnd, nullptr);
@@ -127,7 +124,7 @@ TEST_F(Launcher, SiteTabsWithANameAndAnAddressFollowTheFixedTabsInFileOrder) {
 }
 
 TEST_F(Launcher, ThePageGeometryGoesToTheGameOnlyWhileThePlayGameTabIsSelected) {
-    WriteHeadPicture();
+    WriteHeadPicture(m_folder, 40);  // the strip as high as its tabs
     WriteGameSettings("ready_delay_ms=200\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();
@@ -171,7 +168,7 @@ TEST_F(Launcher, ThePageGeometryGoesToTheGameOnlyWhileThePlayGameTabIsSelected) 
 }
 
 TEST_F(Launcher, TheToolsPageSendsTheChatSettingsOnATickAndOnAChosenColour) {
-    WriteHeadPicture();
+    WriteHeadPicture(m_folder, 40);  // the strip as high as its tabs
     WriteGameSettings("ready_delay_ms=200\r\n");
     LauncherProcess launcher(m_folder.Path());
     HWND hWnd = launcher.WaitForWindow();

@@ -3,8 +3,9 @@
 
 Usage: check-release.py <packages dir> <version> <platform> <out dir> <objdump>
 
-The player archive must hold the launcher, stripped and naming its symbol file
-beside the archives, the skin and the sample site list under Platform/ and a
+The player archive must hold the launcher (a GUI program of the platform's format
+importing system DLLs only, within its size budget, stripped and naming its symbol
+file beside the archives), the skin and the sample site list under Platform/ and a
 GBK read-me; the demo archive the demo game and its description. Then the
 player archive is unpacked into a fresh <out dir>/game and the demo game from
 its own archive placed beside it, for the end-to-end test that starts it.
@@ -17,6 +18,13 @@ import subprocess
 import sys
 import zipfile
 import zlib
+
+# What the players' launcher may weigh. A change that needs more raises the budget in
+# the same commit and says why.
+SIZE_BUDGET = {"win32": 500 * 1024}
+PE_FORMAT = {"win32": "PE32", "win64": "PE32+"}
+CHECK_EXECUTABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "win",
+                                "check-executable.sh")
 
 
 def fail(message):
@@ -72,7 +80,19 @@ def check_symbols(exe, symbols_path, objdump):
     expect(struct.unpack_from("<I", data, (at + len(link) + 3) & ~3)[0] == crc,
            "the symbol file is not the launcher's")
     expect(".debug_info" in section_names(objdump, symbols_path), "the symbol file is empty")
-    return len(data)
+
+
+def check_executable(exe, platform, objdump):
+    """What players run: its format, its subsystem, its imports and its size."""
+    result = subprocess.run([CHECK_EXECUTABLE, objdump, PE_FORMAT[platform], exe],
+                            capture_output=True, text=True)
+    expect(result.returncode == 0, "the player's launcher: " + result.stdout.strip())
+    size = os.path.getsize(exe)
+    budget = SIZE_BUDGET.get(platform)
+    expect(budget is None or size <= budget,
+           "the player's launcher is %d bytes, over its budget of %d (%.0f KiB)"
+           % (size, budget or 0, (budget or 0) / 1024.0))
+    return size, budget
 
 
 def check_demo(archive):
@@ -99,10 +119,12 @@ def main():
     with zipfile.ZipFile(demo_zip) as archive:
         check_demo(archive)
         archive.extract("Orbavel.exe", game)
-    size = check_symbols(os.path.join(game, "Skylark.exe"),
-                         os.path.join(packages, "Skylark-%s-%s.debug" % (version, platform)), objdump)
-    print("release: both archives checked; Skylark.exe is %d bytes (%.0f KiB); the player's "
-          "folder is %s" % (size, size / 1024.0, game))
+    exe = os.path.join(game, "Skylark.exe")
+    check_symbols(exe, os.path.join(packages, "Skylark-%s-%s.debug" % (version, platform)), objdump)
+    size, budget = check_executable(exe, platform, objdump)
+    print("release: both archives checked; Skylark.exe is %d bytes (%.0f KiB%s); the player's "
+          "folder is %s" % (size, size / 1024.0,
+                            ", budget %.0f KiB" % (budget / 1024.0) if budget else "", game))
 
 
 if __name__ == "__main__":

@@ -7,11 +7,8 @@ void ControlHostTest::SetUp() {
     // control hosting is process-wide: each test finds it off, whatever ran before
     AfxEnableControlContainer(FALSE);
     ASSERT_TRUE(AfxOleInit());
-    // made outside the framework: any window can hold the controls
-    HWND hParent = ::CreateWindowExA(0, "STATIC", "page", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 100,
-                                     100, 400, 300, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(m_parent.SubclassWindow(hParent));
-    ::SetForegroundWindow(hParent);
+    ASSERT_NE(m_parent.m_hWnd, nullptr);
+    ::SetForegroundWindow(m_parent);
 }
 
 void ControlHostTest::TearDown() {

@@ -1,11 +1,11 @@
-// What the tests of hosted controls share: OLE and GDI+ running as in the launcher, a plain
-// top-level window at a known place to hold the control under test.
+// What the tests of hosted controls share: OLE and GDI+ running as in the launcher, a host
+// window at a known place, (100, 100), to hold the control under test.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include "CWnd.h"
 #include "GdiplusSession.h"
+#include "HostWindow.h"
 
 class ControlHostTest : public testing::Test {
 protected:
@@ -14,7 +14,7 @@ protected:
     // the middle of a window, on the screen
     static POINT CentreOf(HWND hWnd);
 
-    CWnd m_parent;  // at (100, 100), 400 x 300, no frame
+    HostWindow m_parent{400, 300, 100, 100};
 
 private:
     GdiplusSession m_gdiplus;

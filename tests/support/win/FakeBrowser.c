@@ -1,19 +1,6 @@
 #define CINTERFACE
 #include "FakeObject.h"
 
-static HRESULT STDMETHODCALLTYPE Browser_QueryInterface(IWebBrowser2* This, REFIID riid,
-                                                        void** ppv) {
-    return FakeObject_Query(This, riid, ppv);
-}
-
-static ULONG STDMETHODCALLTYPE Browser_AddRef(IWebBrowser2* This) {
-    return FakeObject_AddRef(This);
-}
-
-static ULONG STDMETHODCALLTYPE Browser_Release(IWebBrowser2* This) {
-    return FakeObject_ReleaseInterface(This);
-}
-
 static HRESULT STDMETHODCALLTYPE Browser_GoBack(IWebBrowser2* This) {
     return FakeObject_Note(This, 'B');
 }
@@ -31,9 +18,6 @@ static HRESULT STDMETHODCALLTYPE Browser_Refresh(IWebBrowser2* This) {
 }
 
 static IWebBrowser2Vtbl g_vtbl = {
-    .QueryInterface = Browser_QueryInterface,
-    .AddRef = Browser_AddRef,
-    .Release = Browser_Release,
     .GoBack = Browser_GoBack,
     .GoForward = Browser_GoForward,
     .Stop = Browser_Stop,
@@ -44,7 +28,7 @@ static const IID* const g_iids[] = {&IID_IUnknown,       &IID_IDispatch,    &IID
                                     &IID_IWebBrowserApp, &IID_IWebBrowser2, NULL};
 
 FakeObject* FakeBrowser_Create(void) {
-    return FakeObject_Create(&g_vtbl, g_iids);
+    return FakeObject_Create(sizeof(FakeObject), &g_vtbl, g_iids, NULL);
 }
 
 IWebBrowser2* FakeBrowser_Interface(FakeObject* object) {

@@ -8,14 +8,6 @@ static HRESULT STDMETHODCALLTYPE Control_QueryInterface(IOleObject* This, REFIID
     return FakeObject_Query(This, riid, ppv);
 }
 
-static ULONG STDMETHODCALLTYPE Control_AddRef(IOleObject* This) {
-    return FakeObject_AddRef(This);
-}
-
-static ULONG STDMETHODCALLTYPE Control_Release(IOleObject* This) {
-    return FakeObject_ReleaseInterface(This);
-}
-
 static HRESULT STDMETHODCALLTYPE Control_SetClientSite(IOleObject* This, IOleClientSite* site) {
     (void)site;
     return FakeObject_Note(This, 'S');
@@ -35,8 +27,6 @@ static HRESULT STDMETHODCALLTYPE Control_DoVerb(IOleObject* This, LONG verb, LPM
 
 static IOleObjectVtbl g_vtbl = {
     .QueryInterface = Control_QueryInterface,
-    .AddRef = Control_AddRef,
-    .Release = Control_Release,
     .SetClientSite = Control_SetClientSite,
     .Close = Control_Close,
     .DoVerb = Control_DoVerb,
@@ -45,7 +35,7 @@ static IOleObjectVtbl g_vtbl = {
 static const IID* const g_iids[] = {&IID_IUnknown, &IID_IOleObject, NULL};
 
 FakeObject* FakeControl_Create(void) {
-    return FakeObject_Create(&g_vtbl, g_iids);
+    return FakeObject_Create(sizeof(FakeObject), &g_vtbl, g_iids, NULL);
 }
 
 IOleObject* FakeControl_Interface(FakeObject* object) {

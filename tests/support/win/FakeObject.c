@@ -3,22 +3,43 @@
 #include <stdlib.h>
 #include <string.h>
 
-struct FakeObject {
-    const void* vtbl;  // first, as an interface's is
-    LONG refs;
-    const IID* const* iids;  // the interfaces it answers to, up to a null
-    char calls[64];
-};
-
 static FakeObject* ObjectOf(void* iface) {
     return (FakeObject*)iface;
 }
 
-FakeObject* FakeObject_Create(const void* vtbl, const IID* const* iids) {
-    FakeObject* object = (FakeObject*)calloc(1, sizeof(FakeObject));
+static ULONG ReleaseInterface(void* iface) {
+    LONG refs = InterlockedDecrement(&ObjectOf(iface)->refs);
+    if (refs == 0) {
+        if (ObjectOf(iface)->held) ReleaseInterface(ObjectOf(iface)->held);
+        free(ObjectOf(iface));
+    }
+    return (ULONG)refs;
+}
+
+static HRESULT STDMETHODCALLTYPE Unknown_QueryInterface(IUnknown* This, REFIID riid, void** ppv) {
+    return FakeObject_Query(This, riid, ppv);
+}
+
+static ULONG STDMETHODCALLTYPE Unknown_AddRef(IUnknown* This) {
+    return FakeObject_AddRef(This);
+}
+
+static ULONG STDMETHODCALLTYPE Unknown_Release(IUnknown* This) {
+    return ReleaseInterface(This);
+}
+
+FakeObject* FakeObject_Create(size_t size, void* vtbl, const IID* const* iids, FakeObject* held) {
+    /* every interface's vtable starts as IUnknown's */
+    IUnknownVtbl* unknown = (IUnknownVtbl*)vtbl;
+    if (!unknown->QueryInterface) unknown->QueryInterface = Unknown_QueryInterface;
+    if (!unknown->AddRef) unknown->AddRef = Unknown_AddRef;
+    if (!unknown->Release) unknown->Release = Unknown_Release;
+    FakeObject* object = (FakeObject*)calloc(1, size);
     object->vtbl = vtbl;
     object->refs = 1;
     object->iids = iids;
+    object->held = held;
+    if (held) FakeObject_AddRef(held);
     return object;
 }
 
@@ -45,12 +66,6 @@ ULONG FakeObject_AddRef(void* iface) {
     return (ULONG)InterlockedIncrement(&ObjectOf(iface)->refs);
 }
 
-ULONG FakeObject_ReleaseInterface(void* iface) {
-    LONG refs = InterlockedDecrement(&ObjectOf(iface)->refs);
-    if (refs == 0) free(ObjectOf(iface));
-    return (ULONG)refs;
-}
-
 const char* FakeObject_Calls(FakeObject* object) {
     return object->calls;
 }
@@ -60,5 +75,5 @@ LONG FakeObject_Refs(FakeObject* object) {
 }
 
 void FakeObject_Release(FakeObject* object) {
-    FakeObject_ReleaseInterface(object);
+    ReleaseInterface(object);
 }

@@ -1,12 +1,12 @@
-// A visible top-level window at (0, 0) to hold the pages, views and strips under test.
+// A visible top-level window to hold the pages, views, strips and controls under test.
 #pragma once
 
 #include "CWnd.h"
 
 class HostWindow : public CWnd {
 public:
-    HostWindow(int width, int height) {
-        CreateEx(0, "STATIC", "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
-                 nullptr, nullptr);
+    HostWindow(int width, int height, int x = 0, int y = 0) {
+        CreateEx(0, "STATIC", "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | SS_NOTIFY, x, y,
+                 width, height, nullptr, nullptr);
     }
 };

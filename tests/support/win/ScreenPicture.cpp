@@ -42,6 +42,13 @@ ScreenPicture ScreenPicture::FromWindow(HWND hWnd, const RECT& rect) {
     return picture;
 }
 
+ScreenPicture ScreenPicture::Repainted(HWND hWnd) {
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT rc = {};
+    ::GetClientRect(hWnd, &rc);
+    return FromWindow(hWnd, rc);
+}
+
 ScreenPicture ScreenPicture::FromBitmap(HBITMAP hBitmap) {
     BITMAP bm = {};
     if (!hBitmap || !::GetObjectA(hBitmap, sizeof(bm), &bm) || bm.bmWidth <= 0 ||

@@ -17,10 +17,17 @@ struct ScreenPicture {
     static ScreenPicture FromScreen(const RECT& rect) { return FromWindow(nullptr, rect); }
     // the rectangle of a window's client area as it shows now
     static ScreenPicture FromWindow(HWND hWnd, const RECT& rect);
+    // a window's whole client area once it has painted again, erased first
+    static ScreenPicture Repainted(HWND hWnd);
     // a device-dependent bitmap's pixels; empty for no or a broken bitmap
     static ScreenPicture FromBitmap(HBITMAP hBitmap);
 
     uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    // the pixel in the order of RGB(), for comparing with a COLORREF
+    COLORREF Colour(int x, int y) const {
+        const uint32_t p = At(x, y);
+        return RGB(p >> 16, p >> 8, p);
+    }
     ScreenPicture Crop(const RECT& rect) const;
     // where the two differ first, as "x,y: a vs b", or empty when equal
     std::string FirstDifference(const ScreenPicture& other) const;

@@ -4,14 +4,17 @@
 
 namespace {
 
-// absolute coordinates are in 1/65536ths of the screen
+// absolute coordinates are in 1/65536ths of the virtual screen (every monitor's)
 INPUT MouseAt(int x, int y, DWORD flags) {
-    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN),
+              top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int w = ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+              h = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dx = (x * 65536 + w - 1) / w;
-    in.mi.dy = (y * 65536 + h - 1) / h;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    in.mi.dx = ((x - left) * 65536 + w - 1) / w;
+    in.mi.dy = ((y - top) * 65536 + h - 1) / h;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags;
     return in;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "Afx.h"
 #include "BmpBuilder.h"
 #include "CSingleDocTemplate.h"
 #include "CWinApp.h"
@@ -13,8 +14,10 @@
 #include "GameLink.h"
 #include "MainFrame.h"
 #include "NullDoc.h"
+#include "PlatformApp.h"
 #include "TestSupport.h"
 #include "Workspace.h"
+#include "WriteHeadPicture.h"
 #include "resource.h"
 
 namespace {
@@ -95,10 +98,7 @@ TEST_F(LauncherFrame, ClientAreaIs1000x660WithoutAHeadPicture) {
 }
 
 TEST_F(LauncherFrame, TheHeadPictureAddsItsHeightAndSizingKeepsTheClientArea) {
-    BmpBuilder head;
-    head.width = 1000;
-    head.height = 37;
-    m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
+    WriteHeadPicture(m_folder, 37);
     CMainFrame* pFrame = Open();
     ASSERT_NE(pFrame, nullptr);
     EXPECT_EQ(g_pWorkspace->m_nHeadHeight, 37);
@@ -306,6 +306,33 @@ TEST_F(LauncherFrame, ActivationIsForwardedWhileTheGamePageIsShown) {
     g_hGameWnd = nullptr;  // not found yet
     pFrame->SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0), 0);
     EXPECT_EQ(game.m_activations.size(), 3u);
+}
+
+// Swallows its first show, as the system does when the launcher's starter asked for a
+// hidden start.
+class FirstShowIgnored : public CWnd {
+public:
+    void OnWindowPosChanging(WINDOWPOS* pPos) {
+        if (!(pPos->flags & SWP_SHOWWINDOW) || m_bIgnored) return;
+        pPos->flags &= ~SWP_SHOWWINDOW;
+        m_bIgnored = true;
+    }
+    bool m_bIgnored = false;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(FirstShowIgnored, CWnd)
+ON_WM_WINDOWPOSCHANGING()
+END_MESSAGE_MAP()
+
+TEST(StartUp, TheLauncherShowsWhenItsFirstShowIsIgnored) {
+    FirstShowIgnored wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "hidden start", WS_OVERLAPPEDWINDOW,
+                             CRect(0, 0, 200, 100), nullptr, 0));
+    ShowLauncherWindow(&wnd);
+    EXPECT_TRUE(wnd.m_bIgnored);
+    EXPECT_TRUE(wnd.IsWindowVisible());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "ButtonST.h"
 #include "CRect.h"
 #include "ImageButton.h"
+#include "ScreenPicture.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
 #include "ControlHostTest.h"
@@ -43,11 +44,7 @@ protected:
     }
     // What the button shows at (x, y) of its client area, once it has painted.
     static COLORREF Shown(CWnd& button, int x, int y) {
-        ::RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-        HDC hDC = ::GetDC(button);
-        COLORREF cr = ::GetPixel(hDC, x, y);
-        ::ReleaseDC(button, hDC);
-        return cr;
+        return ScreenPicture::Repainted(button).Colour(x, y);
     }
     void Create(CButton& button, DWORD dwType, const RECT& rc) {
         ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | dwType, rc, &m_counter, kButtonID));

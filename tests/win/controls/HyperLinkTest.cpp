@@ -17,6 +17,8 @@
 #include "CHyperLink.h"
 #include "DialogCloser.h"
 #include "HyperLinkOpen.h"
+#include "MessageBoxText.h"
+#include "ScreenPicture.h"
 #include "TestSupport.h"
 
 namespace {
@@ -97,15 +99,11 @@ protected:
 
     // exact pixels of a colour in the link, after it has painted
     static int CountColour(HWND hWnd, COLORREF cr) {
-        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        RECT rc;
-        ::GetClientRect(hWnd, &rc);
-        HDC hDC = ::GetDC(hWnd);
+        const ScreenPicture shown = ScreenPicture::Repainted(hWnd);
         int n = 0;
-        for (int y = rc.top; y < rc.bottom; ++y) {
-            for (int x = rc.left; x < rc.right; ++x) n += ::GetPixel(hDC, x, y) == cr;
+        for (int y = 0; y < shown.height; ++y) {
+            for (int x = 0; x < shown.width; ++x) n += shown.Colour(x, y) == cr;
         }
-        ::ReleaseDC(hWnd, hDC);
         return n;
     }
 
@@ -259,11 +257,8 @@ TEST_F(HyperLink, AClickThatOpensTheAddressTurnsItPurpleAndOneThatCannotSaysWhy)
     const int code = broken.OpenUrl("skylarknone:page");
     ASSERT_LE(code, 32);
     std::string shown;
-    DialogCloser closer([&](HWND hBox) {
-        char text[1024] = {};
-        ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
-        shown = text;
-    });
+    DialogCloser closer(
+        [&](HWND hBox) { shown = AfxAnsiFromWide(MessageBoxText(hBox).c_str()).GetString(); });
     Click(hBroken);
     PumpUntil([&] { return closer.Seen(); }, 10000);
     EXPECT_EQ(shown, OpenErrorText(code));

@@ -4,6 +4,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "CWinApp.h"
 #include "GdiCapacity.h"
 #include "TestWindow.h"
 
@@ -66,6 +67,23 @@ TEST(Exceptions, AWindowWhoseCreationOrSubclassingRaisesIsNotCreatedNorLeft) {
     EXPECT_FALSE(CreateTestWindow(other));
     EXPECT_EQ(other.m_hWnd, nullptr);
     EXPECT_EQ(CountThreadWindows(), nBefore);
+}
+
+// Its first piece of idle work raises; the second ends the loop.
+class IdleThrower : public CWinApp {
+public:
+    BOOL OnIdle(LONG) override {
+        if (m_nCalls++ == 0) throw std::bad_alloc();
+        ::PostQuitMessage(0);
+        return FALSE;
+    }
+    int m_nCalls = 0;
+};
+
+TEST(Exceptions, IdleWorkThatRaisesEndsOnlyThatPieceOfWork) {
+    IdleThrower app;
+    EXPECT_EQ(app.Run(), 0);
+    EXPECT_EQ(app.m_nCalls, 2);
 }
 
 }  // namespace

@@ -1,44 +1,41 @@
-// A program whose start-up raises ends with the framework's message and exit code.
+// A program whose start-up fails ends with the framework's message and a failure code.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "ChildProcess.h"
+#include "MessageBoxText.h"
 #include "MessagePump.h"
 #include "ProcessWindow.h"
 #include "WinePath.h"
 
 namespace {
 
-BOOL CALLBACK FindFailureText(HWND hWnd, LPARAM lParam) {
-    wchar_t text[64] = {};
-    ::GetWindowTextW(hWnd, text, 64);
-    if (std::wstring(text) == L"程序内部出错，即将退出。") *reinterpret_cast<bool*>(lParam) = true;
-    return TRUE;
-}
-
-TEST(StartUp, AnExceptionFromInitInstanceEndsWithTheFrameworksMessageAndExitCode) {
+// Starts the failing program, answers its message box and gives its exit code.
+DWORD RunFailingStart(const std::string& arguments, const std::wstring& message) {
     const std::string exe = WinePath(FAILING_START_EXE);
     const size_t slash = exe.rfind('\\');
-    ChildProcess app(exe.substr(0, slash), exe.substr(slash + 1));
-    ASSERT_TRUE(app.Started());
+    ChildProcess app(exe.substr(0, slash), exe.substr(slash + 1), arguments);
+    EXPECT_TRUE(app.Started());
     // the box is made first and filled in as it initialises: wait for its text and caption
     HWND hBox = nullptr;
-    bool bFailureText = false;
     char caption[64] = {};
     EXPECT_TRUE(PumpUntil([&] {
         hBox = FindProcessWindow(app.Id(), "#32770");
         if (!hBox) return false;
-        ::EnumChildWindows(hBox, &FindFailureText, reinterpret_cast<LPARAM>(&bFailureText));
         ::GetWindowTextA(hBox, caption, sizeof(caption));
-        return bFailureText && std::string(caption) == "FailingStart";
-    }));
-    EXPECT_TRUE(bFailureText);
+        return MessageBoxText(hBox) == message && std::string(caption) == "FailingStart";
+    })) << arguments;
     EXPECT_STREQ(caption, "FailingStart");
-    ASSERT_TRUE(hBox);
-    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(app.WaitForExit(10000));
-    EXPECT_EQ(app.ExitCode(), static_cast<DWORD>(-1));
+    if (hBox) ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(app.WaitForExit(10000));
+    return app.ExitCode();
+}
+
+TEST(StartUp, AnExceptionOrAMainWindowThatCannotBeMadeEndsWithAMessageAndAFailureCode) {
+    EXPECT_EQ(RunFailingStart("", L"程序内部出错，即将退出。"), static_cast<DWORD>(-1));
+    EXPECT_EQ(RunFailingStart("/noframe", L"无法创建主窗口，程序即将退出。"),
+              static_cast<DWORD>(-1));
 }
 
 }  // namespace

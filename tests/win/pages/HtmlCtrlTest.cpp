@@ -5,45 +5,19 @@
 #include <exdisp.h>
 #include <exdispid.h>
 
-#include <string>
+#include <vector>
 
 #include "Afx.h"
+#include "BrowserWindows.h"
 #include "CBrowserEvents.h"
-#include "CBstr.h"
 #include "CRect.h"
 #include "FakeObject.h"
-#include "FakeHtml.h"
 #include "HtmlCtrl.h"
+#include "LocationOf.h"
 #include "TestSupport.h"
 #include "ControlHostTest.h"
 
 namespace {
-
-struct ClassSearch {
-    const char* name;
-    HWND found;
-};
-
-BOOL CALLBACK MatchClass(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<ClassSearch*>(lParam);
-    char name[64] = {};
-    ::GetClassNameA(hWnd, name, sizeof(name));
-    if (std::string(name) != search->name) return TRUE;
-    search->found = hWnd;
-    return FALSE;
-}
-
-HWND FindDescendant(HWND hParent, const char* className) {
-    ClassSearch search = {className, nullptr};
-    ::EnumChildWindows(hParent, &MatchClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-CString LocationOf(CHtmlView& view) {
-    CBstr location;
-    if (view.GetBrowser()) view.GetBrowser()->get_LocationURL(location.Receive());
-    return location.ToAnsi();
-}
 
 class Browser : public ControlHostTest {
 protected:
@@ -59,9 +33,9 @@ TEST_F(Browser, TheControlSiteHostsTheBrowserNavigatesItAndReleasesItOnce) {
     Create(ctrl);
     IWebBrowser2* pBrowser = ctrl.GetBrowser();
     ASSERT_NE(pBrowser, nullptr);
-    HWND hEmbedding = FindDescendant(ctrl.m_hWnd, "Shell Embedding");
-    ASSERT_NE(hEmbedding, nullptr);
-    EXPECT_EQ(::GetParent(hEmbedding), ctrl.GetBrowserHostWnd());
+    const std::vector<HWND> embedding = BrowserWindows(ctrl);
+    ASSERT_FALSE(embedding.empty());
+    EXPECT_EQ(::GetParent(embedding[0]), ctrl.GetBrowserHostWnd());
 
     ctrl.Navigate2("about:blank#first");
     EXPECT_TRUE(PumpUntil([&] { return LocationOf(ctrl) == "about:blank#first"; }))
@@ -158,9 +132,9 @@ TEST_F(Browser, ARightButtonReleaseInsideThePageNeverReachesTheBrowser) {
     AfxEnableControlContainer();
     CHtmlCtrl ctrl;
     Create(ctrl);
-    HWND hInner = FindDescendant(ctrl.m_hWnd, "Shell Embedding");
-    ASSERT_NE(hInner, nullptr);
-    MSG msg = {hInner, WM_RBUTTONUP, 0, MAKELPARAM(10, 10), 0, {10, 10}};
+    const std::vector<HWND> inner = BrowserWindows(ctrl);
+    ASSERT_FALSE(inner.empty());
+    MSG msg = {inner[0], WM_RBUTTONUP, 0, MAKELPARAM(10, 10), 0, {10, 10}};
     EXPECT_TRUE(CWnd::WalkPreTranslateTree(&msg));
     msg.message = WM_RBUTTONDOWN;
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(&msg));
@@ -169,11 +143,11 @@ TEST_F(Browser, ARightButtonReleaseInsideThePageNeverReachesTheBrowser) {
 // A page the engine here cannot load.
 class FakePageCtrl : public CHtmlCtrl {
 public:
-    explicit FakePageCtrl(FakeDocument* pDocument) : m_pDocument(pDocument) {}
+    explicit FakePageCtrl(FakeObject* pDocument) : m_pDocument(pDocument) {}
     ComPtr<IDispatch> GetHtmlDocument() const override {
-        return ComPtr<IDispatch>::Share(FakeDocument_Dispatch(m_pDocument));
+        return ComPtr<IDispatch>::Adopt(FakeDocument_Interface(m_pDocument));
     }
-    FakeDocument* m_pDocument;
+    FakeObject* m_pDocument;
 };
 
 // A click at (30, 40) of the control, as the message loop sees it.
@@ -185,12 +159,12 @@ BOOL ClickAt(CHtmlCtrl& ctrl) {
 }
 
 TEST_F(Browser, ALeftClickInsideALinkCapturesItsAddressAndReleasesWhatItRead) {
-    FakeElement* pBody = FakeElement_Create(L"BODY", nullptr, nullptr);
-    FakeElement* pLink = FakeElement_Create(L"a", L"http://forum.example/t/1", pBody);
-    FakeElement* pSpan = FakeElement_Create(L"SPAN", nullptr, pLink);
-    FakeElement* pBareLink = FakeElement_Create(L"A", nullptr, pBody);
-    for (FakeElement* pHit : {pSpan, pBareLink, pBody}) {
-        FakeDocument* pDocument = FakeDocument_Create(pHit);
+    FakeObject* pBody = FakeElement_Create(L"BODY", nullptr, nullptr);
+    FakeObject* pLink = FakeElement_Create(L"a", L"http://forum.example/t/1", pBody);
+    FakeObject* pSpan = FakeElement_Create(L"SPAN", nullptr, pLink);
+    FakeObject* pBareLink = FakeElement_Create(L"A", nullptr, pBody);
+    for (FakeObject* pHit : {pSpan, pBareLink, pBody}) {
+        FakeObject* pDocument = FakeDocument_Create(pHit);
         {
             FakePageCtrl ctrl(pDocument);
             Create(ctrl);
@@ -200,13 +174,13 @@ TEST_F(Browser, ALeftClickInsideALinkCapturesItsAddressAndReleasesWhatItRead) {
             EXPECT_EQ(FakeDocument_LastPoint(pDocument).y, 40);
             EXPECT_EQ(ctrl.m_strLinkUrl, pHit == pSpan ? "http://forum.example/t/1" : "before");
         }
-        EXPECT_EQ(FakeDocument_Refs(pDocument), 1);
-        FakeDocument_Release(pDocument);
+        EXPECT_EQ(FakeObject_Refs(pDocument), 1);
+        FakeObject_Release(pDocument);
     }
-    for (FakeElement* pElement : {pSpan, pLink, pBody, pBareLink}) {
-        EXPECT_EQ(FakeElement_Refs(pElement), pElement == pBody ? 3 : pElement == pLink ? 2 : 1);
+    for (FakeObject* pElement : {pSpan, pLink, pBody, pBareLink}) {
+        EXPECT_EQ(FakeObject_Refs(pElement), pElement == pBody ? 3 : pElement == pLink ? 2 : 1);
     }
-    for (FakeElement* pElement : {pSpan, pBareLink, pLink, pBody}) FakeElement_Release(pElement);
+    for (FakeObject* pElement : {pSpan, pBareLink, pLink, pBody}) FakeObject_Release(pElement);
 }
 
 }  // namespace

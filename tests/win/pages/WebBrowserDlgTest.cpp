@@ -6,9 +6,10 @@
 
 #include "Afx.h"
 #include "BrowserSwap.h"
-#include "CBstr.h"
 #include "FakeObject.h"
 #include "GdiCapacity.h"
+#include "LocationOf.h"
+#include "ScreenPicture.h"
 #include "SkinFiles.h"
 #include "TestSupport.h"
 #include "ControlHostTest.h"
@@ -40,12 +41,6 @@ protected:
         ::lstrcpynA(g_szWorkingDirectory, m_folder.Path().c_str(), kMaxPathBytes);
     }
 
-    static CString LocationOf(CWebBrowserDlg& dlg) {
-        CBstr location;
-        if (dlg.m_wndHtml.GetBrowser())
-            dlg.m_wndHtml.GetBrowser()->get_LocationURL(location.Receive());
-        return location.ToAnsi();
-    }
     static void Click(CWebBrowserDlg& dlg, int nID) {
         ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dlg, nID)));
@@ -113,10 +108,7 @@ TEST_F(WebPage, TheToolbarPictureIsPaintedBehindTheButtons) {
     CWebBrowserDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_WEBBROWSER, &m_parent));
     dlg.SetWindowPos(nullptr, 0, 0, 380, 260, SWP_NOZORDER | SWP_SHOWWINDOW);
-    ::RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-    HDC hDC = ::GetDC(dlg);
-    EXPECT_EQ(::GetPixel(hDC, 250, 10), ToolbarColour(0));
-    ::ReleaseDC(dlg, hDC);
+    EXPECT_EQ(ScreenPicture::Repainted(dlg).Colour(250, 10), ToolbarColour(0));
 }
 
 TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
@@ -126,12 +118,12 @@ TEST_F(WebPage, HomeGoesBackToTheSiteAndTheOtherButtonsReachTheBrowser) {
     dlg.CreateBrowser();
     dlg.m_wndHtml.m_strHomeUrl = "about:blank#site";
     dlg.m_wndHtml.Navigate2("about:blank#site");
-    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
+    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg.m_wndHtml) == "about:blank#site"; }));
     dlg.m_wndHtml.Navigate2("about:blank#elsewhere");
-    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#elsewhere"; }));
+    ASSERT_TRUE(PumpUntil([&] { return LocationOf(dlg.m_wndHtml) == "about:blank#elsewhere"; }));
 
     Click(dlg, IDC_WEB_HOME);
-    EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg) == "about:blank#site"; }));
+    EXPECT_TRUE(PumpUntil([&] { return LocationOf(dlg.m_wndHtml) == "about:blank#site"; }));
 
     // the engine here keeps no history: a browser that notes the calls it gets
     std::unique_ptr<FakeObject, void (*)(FakeObject*)> fake(FakeBrowser_Create(),

@@ -76,17 +76,11 @@ protected:
         m_pStrip->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
 
-    // what the strip shows in rc, as 0x00RRGGBB values row by row
+    // what the strip shows in rc once it has painted, as 0x00RRGGBB values row by row
     std::vector<uint32_t> Capture(const RECT& rc) {
-        m_pStrip->Invalidate();
-        ::UpdateWindow(*m_pStrip);
-        return ScreenPicture::FromWindow(*m_pStrip, rc).pixels;
+        return ScreenPicture::Repainted(*m_pStrip).Crop(rc).pixels;
     }
-
-    COLORREF PixelAt(int x, int y) {
-        const uint32_t p = Capture({x, y, x + 1, y + 1}).front();
-        return RGB(p >> 16, (p >> 8) & 0xFF, p & 0xFF);
-    }
+    COLORREF PixelAt(int x, int y) { return ScreenPicture::Repainted(*m_pStrip).Colour(x, y); }
 
     static bool Visible(const CTestPage* pPage) { return ::IsWindowVisible(*pPage->m_pDlg); }
 

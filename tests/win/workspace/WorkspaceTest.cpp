@@ -8,31 +8,18 @@
 
 #include "Afx.h"
 #include "AnyTabPage.h"
-#include "BmpBuilder.h"
-#include "CBstr.h"
+#include "BrowserWindows.h"
 #include "CliengDlg.h"
 #include "GameLink.h"
 #include "HostWindow.h"
+#include "LocationOf.h"
 #include "PlatformApp.h"
 #include "TestSupport.h"
 #include "WebBrowserDlg.h"
 #include "Workspace.h"
+#include "WriteHeadPicture.h"
 
 namespace {
-
-BOOL CALLBACK CountEmbedding(HWND hWnd, LPARAM lParam) {
-    char name[32] = {};
-    ::GetClassNameA(hWnd, name, sizeof(name));
-    *reinterpret_cast<int*>(lParam) += std::string(name) == "Shell Embedding";
-    return TRUE;
-}
-
-// browsers made below a window: each runs in a "Shell Embedding" window of its own
-int CountBrowsers(HWND hWnd) {
-    int n = 0;
-    ::EnumChildWindows(hWnd, &CountEmbedding, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
 
 // The launcher's own idle work, checked on every turn: at most one browser more
 // each time; the loop ends once nothing is left.
@@ -40,9 +27,9 @@ class IdleApp : public CPlatformApp {
 public:
     explicit IdleApp(HWND hWnd) : m_hWnd(hWnd) {}
     BOOL OnIdle(LONG lCount) override {
-        const int nBefore = CountBrowsers(m_hWnd);
+        const size_t nBefore = BrowserWindows(m_hWnd).size();
         const BOOL bMore = CPlatformApp::OnIdle(lCount);
-        EXPECT_LE(CountBrowsers(m_hWnd), nBefore + 1);
+        EXPECT_LE(BrowserWindows(m_hWnd).size(), nBefore + 1);
         if (!bMore) ::PostQuitMessage(0);
         return bMore;
     }
@@ -58,26 +45,15 @@ LRESULT CALLBACK NoteFirstPaint(int code, WPARAM wParam, LPARAM lParam) {
     const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
     if (code == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_PAINT &&
         g_nBrowsersAtFirstPaint < 0) {
-        g_nBrowsersAtFirstPaint = CountBrowsers(g_hPainted);
+        g_nBrowsersAtFirstPaint = static_cast<int>(BrowserWindows(g_hPainted).size());
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-CString LocationOf(CWebBrowserDlg* pDlg) {
-    CBstr location;
-    if (IWebBrowser2* pBrowser = pDlg->m_wndHtml.GetBrowser()) {
-        pBrowser->get_LocationURL(location.Receive());
-    }
-    return location.ToAnsi();
 }
 
 class WorkspaceView : public testing::Test {
 protected:
     void SetUp() override {
-        BmpBuilder head;  // a strip as high as its tabs
-        head.width = 1000;
-        head.height = 40;
-        m_folder.Write("Platform\\WorkspaceHead.bmp", head.File());
+        WriteHeadPicture(m_folder, 40);  // a strip as high as its tabs
     }
     void TearDown() override {
         m_host.DestroyWindow();
@@ -139,7 +115,7 @@ TEST_F(WorkspaceView, HiddenWebPagesGetTheirBrowsersAfterTheFirstPaintOneATurnOr
 
     m_host.ShowWindow(SW_SHOW);
     pView->m_wndTabs.SelectPage(4);  // shown before its turn: at once
-    EXPECT_EQ(CountBrowsers(m_host), 1);
+    EXPECT_EQ(BrowserWindows(m_host).size(), 1u);
     EXPECT_NE(pages[2]->m_wndHtml.GetBrowser(), nullptr);
     g_hPainted = m_host;
     HHOOK hHook =
@@ -156,10 +132,10 @@ TEST_F(WorkspaceView, HiddenWebPagesGetTheirBrowsersAfterTheFirstPaintOneATurnOr
         EXPECT_EQ(silent, VARIANT_TRUE);
     }
     EXPECT_TRUE(PumpUntil([&] {
-        return LocationOf(pages[1]) == "about:blank#home" &&
-               LocationOf(pages[2]) == "about:blank#b";
-    })) << LocationOf(pages[1]).GetString()
-        << " " << LocationOf(pages[2]).GetString();
+        return LocationOf(pages[1]->m_wndHtml) == "about:blank#home" &&
+               LocationOf(pages[2]->m_wndHtml) == "about:blank#b";
+    })) << LocationOf(pages[1]->m_wndHtml).GetString()
+        << " " << LocationOf(pages[2]->m_wndHtml).GetString();
 }
 
 TEST_F(WorkspaceView, GoingAwayItDeletesEveryPageAndLeavesNoWindowOrGdiObject) {

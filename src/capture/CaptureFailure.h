@@ -1,0 +1,17 @@
+// Telling the player that a picture of the capture was not copied or saved, and why.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CWnd;
+
+// The system's text for an error: a Win32 error as an HRESULT (HRESULT_FROM_WIN32)
+// or any other HRESULT; the number in hexadecimal when the system has no text.
+std::wstring ErrorText(HRESULT hr);
+
+// One message box over pOwner: what failed (UTF-8), the path concerned if any (as the
+// system has it), and the system's reason.
+void TellCaptureFailure(CWnd* pOwner, const char* pszWhatUtf8, const std::wstring& strPath,
+                        HRESULT hr);

@@ -1,0 +1,193 @@
+#include "CaptureFixture.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "ProcessWindow.h"
+#include "UserInput.h"
+
+namespace {
+
+const char kMarker[] = "before the capture";
+const UINT kScreenshotCommand = 1007;
+
+void PutMarkerOnClipboard() {
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(kMarker));
+    std::memcpy(::GlobalLock(hText), kMarker, sizeof(kMarker));
+    ::GlobalUnlock(hText);
+    ::SetClipboardData(CF_TEXT, hText);
+    ::CloseClipboard();
+}
+
+struct ButtonSearch {
+    std::string text;
+    HWND hFound;
+};
+
+BOOL CALLBACK TakeButton(HWND hWnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ButtonSearch*>(lParam);
+    char cls[16] = {}, text[64] = {};
+    ::GetClassNameA(hWnd, cls, sizeof(cls));
+    ::GetWindowTextA(hWnd, text, sizeof(text));
+    if (lstrcmpiA(cls, "Button") != 0 || search->text != text) return TRUE;
+    search->hFound = hWnd;
+    return FALSE;
+}
+
+}  // namespace
+
+std::string Ansi(const char* utf8) {
+    wchar_t wide[256] = {};
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 256);
+    char ansi[512] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof(ansi), nullptr, nullptr);
+    return ansi;
+}
+
+RECT ScreenRect() {
+    const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+bool ClipboardHoldsMarker() {
+    if (!::OpenClipboard(nullptr)) return false;
+    bool same = false;
+    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
+        same = std::string(static_cast<const char*>(::GlobalLock(hText))) == kMarker;
+        ::GlobalUnlock(hText);
+    }
+    bool bitmap = ::IsClipboardFormatAvailable(CF_BITMAP);
+    ::CloseClipboard();
+    return same && !bitmap;
+}
+
+ScreenPicture ClipboardPicture() {
+    ScreenPicture picture;
+    if (!::OpenClipboard(nullptr)) return picture;
+    picture = ScreenPicture::FromBitmap(static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP)));
+    ::CloseClipboard();
+    return picture;
+}
+
+void CaptureFixture::SetUp() {
+    ASSERT_TRUE(m_folder.Copy(WinePath(SKYLARK_EXE), "Skylark.exe"));
+    ASSERT_TRUE(m_folder.Copy(WinePath(ORBAVEL_EXE), "Orbavel.exe"));
+    m_launcher.reset(new LauncherProcess(m_folder.Path()));
+    m_hFrame = m_launcher->WaitForWindow();
+    ASSERT_NE(m_hFrame, nullptr);
+    // the frame on the screen (not the black of the bare display) before the picture
+    // goes over it: a frame that appeared later could come out on top
+    RECT rc;
+    ::GetWindowRect(m_hFrame, &rc);
+    const int cx = (rc.left + rc.right) / 2, cy = (rc.top + rc.bottom) / 2;
+    ASSERT_TRUE(PumpUntil([&] {
+        return ScreenPicture::FromScreen({cx, cy, cx + 1, cy + 1}).At(0, 0) != 0;
+    }));
+    // Out of the way, but for a corner under the overlay's info box: brought to the
+    // front, Wine may show it over the topmost picture.
+    ::SetWindowPos(m_hFrame, nullptr, 60 - rc.right + rc.left, 60 - rc.bottom + rc.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pattern.reset(new PatternWindow(ScreenRect(), 1));
+    ::SetForegroundWindow(m_pattern->Handle());
+    ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
+    PutMarkerOnClipboard();
+}
+
+bool CaptureFixture::WaitForScreenPixel(int x, int y, uint32_t colour) {
+    return PumpUntil(
+        [&] {
+            return ScreenPicture::FromScreen({x, y, x + 1, y + 1}).At(0, 0) == colour;
+        },
+        10000);
+}
+
+HWND CaptureFixture::WaitForOverlay() {
+    HWND hOverlay = nullptr;
+    RECT screen = ScreenRect();
+    PumpUntil([&] {
+        hOverlay = FindProcessWindow(m_launcher->Id(), "#32770");
+        RECT rc = {};
+        if (hOverlay) ::GetWindowRect(hOverlay, &rc);
+        return hOverlay && ::IsWindowVisible(hOverlay) && ::EqualRect(&rc, &screen);
+    });
+    if (hOverlay && !WaitForHelp(hOverlay, kNothingSelected)) return nullptr;
+    return hOverlay;
+}
+
+HWND CaptureFixture::OpenByCommand() {
+    ::PostMessageA(m_hFrame, WM_COMMAND, kScreenshotCommand, 0);
+    return WaitForOverlay();
+}
+
+HWND CaptureFixture::WaitForOwnedBox(HWND hOverlay) {
+    HWND hBox = nullptr;
+    PumpUntil([&] {
+        hBox = FindProcessWindow(m_launcher->Id(), "#32770");
+        return hBox && ::GetWindow(hBox, GW_OWNER) == hOverlay;
+    });
+    return hBox && ::GetWindow(hBox, GW_OWNER) == hOverlay ? hBox : nullptr;
+}
+
+std::string CaptureFixture::HelpText(HWND hOverlay) {
+    char text[1024] = {};
+    DWORD_PTR n = 0;
+    ::SendMessageTimeoutA(::GetDlgItem(hOverlay, kInfoBoxId), WM_GETTEXT, sizeof(text),
+                          reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &n);
+    return text;
+}
+
+bool CaptureFixture::WaitForHelp(HWND hOverlay, const char* utf8) {
+    const std::string part = Ansi(utf8);
+    return PumpUntil([&] { return HelpText(hOverlay).find(part) != std::string::npos; });
+}
+
+bool CaptureFixture::Select(HWND hOverlay, POINT from, POINT to) {
+    MouseLeftDown(from.x, from.y);
+    MouseMoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
+    MouseMoveTo(to.x, to.y);
+    if (!WaitForHelp(hOverlay, kDrawing)) return false;
+    MouseLeftUp(to.x, to.y);
+    return WaitForHelp(hOverlay, kAdjustable);
+}
+
+bool CaptureFixture::PointAt(HWND hOverlay, int x, int y, uint32_t colour) {
+    MouseMoveTo(x, y);
+    char value[40];
+    std::snprintf(value, sizeof(value), "(%u,%u,%u)\r\n", colour >> 16, (colour >> 8) & 0xFF,
+                  colour & 0xFF);
+    const std::string line = "\r\n\r\n\r\n" + Ansi(" ·当前像素RGB ") + value;
+    return PumpUntil([&] { return HelpText(hOverlay).rfind(line, 0) == 0; });
+}
+
+void CaptureFixture::DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour) {
+    EXPECT_TRUE(
+        PointAt(hOverlay, x, y, colour == kNoColour ? PatternWindow::Colour(x, y, 1) : colour))
+        << x << "," << y << HelpText(hOverlay);
+    MouseDoubleClick(x, y);
+}
+
+bool CaptureFixture::ClickToolbarButton(HWND hOverlay, const char* utf8) {
+    ButtonSearch search = {Ansi(utf8), nullptr};
+    if (!PumpUntil([&] {
+            search.hFound = nullptr;
+            ::EnumChildWindows(hOverlay, &TakeButton, reinterpret_cast<LPARAM>(&search));
+            return search.hFound && ::IsWindowVisible(search.hFound);
+        })) {
+        return false;
+    }
+    RECT rc;
+    ::GetWindowRect(search.hFound, &rc);
+    const int x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
+    MouseMoveTo(x, y);
+    MouseLeftDown(x, y);
+    MouseLeftUp(x, y);
+    return true;
+}
+
+ScreenPicture CaptureFixture::CopiedPicture(HWND hOverlay) {
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the overlay stays";
+    return ClipboardPicture();
+}
