@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <optional>
+#include <vector>
+
 #include "AboutDlg.h"
 #include "Afx.h"
 #include "BrowserEmulation.h"
@@ -15,6 +18,8 @@
 #include "Log.h"
 #include "MainFrame.h"
 #include "NullDoc.h"
+#include "Skin.h"
+#include "SkinPreload.h"
 #include "StartFacts.h"
 #include "WorkingPath.h"
 #include "afxres.h"
@@ -55,6 +60,17 @@ BOOL CPlatformApp::InitInstance() {
 
     ::GetCurrentDirectoryA(sizeof(g_szWorkingDirectory), g_szWorkingDirectory);
 
+    // GDI+ first, so that the pictures of the first paint decode on a worker while
+    // the windows are built; the worker has ended when start-up does
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&g_gdiplusToken, &gdiplusInput, nullptr);
+    std::optional<SkinPreload> preload;
+    if (g_gdiplusToken) {
+        preload.emplace(std::vector<CString>{kPlayGameBackgroundFile},
+                        std::vector<CString>{kLoadingAnimationFile, kForumTabPictureFile,
+                                             kGameTabPictureFile, kToolsTabPictureFile});
+    }
+
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     CWinApp::InitInstance();
@@ -68,9 +84,6 @@ BOOL CPlatformApp::InitInstance() {
     EnsureBrowserEmulation();
     SetRegistryKey(AfxAnsiFromUtf8(kRegistryKeyUtf8));
     LoadStdProfileSettings(4);
-
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&g_gdiplusToken, &gdiplusInput, nullptr);
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CNullDoc),
                                           RUNTIME_CLASS(CMainFrame), m_pViewClass));

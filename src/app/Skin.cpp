@@ -13,6 +13,7 @@
 #include "CPalette.h"
 #include "GdiPlus.h"
 #include "Log.h"
+#include "SkinPreload.h"
 
 namespace {
 
@@ -121,7 +122,21 @@ SkinPicture::~SkinPicture() = default;
 SkinPicture::SkinPicture(SkinPicture&&) noexcept = default;
 SkinPicture& SkinPicture::operator=(SkinPicture&&) noexcept = default;
 
+const char kPlayGameBackgroundFile[] = "Platform\\PlayGameBackground.jpg";
+const char kLoadingAnimationFile[] = "Platform\\LoadingAni.png";
+const char kForumTabPictureFile[] = "Platform\\WorkspaceBtn0.bmp";
+const char kGameTabPictureFile[] = "Platform\\WorkspaceBtn1.bmp";
+const char kToolsTabPictureFile[] = "Platform\\WorkspaceBtn2.bmp";
+
 BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
+    return SkinPreload::TakePicture(path, picture) || DecodeSkinPicture(path, picture);
+}
+
+BOOL LoadSkinBitmap(CString path, CBitmap& bitmap) {
+    return SkinPreload::TakeBitmap(path, bitmap) || DecodeSkinBitmap(path, bitmap);
+}
+
+BOOL DecodeSkinPicture(CString path, SkinPicture& picture) {
     const CBstr widePath(path);
     RequireConverted(widePath);
     // GDI+ objects come from its own allocator, which gives null on failure. Its
@@ -144,7 +159,7 @@ BOOL LoadSkinPicture(CString path, SkinPicture& picture) {
     return TRUE;
 }
 
-BOOL LoadSkinBitmap(CString path, CBitmap& bitmap) {
+BOOL DecodeSkinBitmap(CString path, CBitmap& bitmap) {
     const CBstr widePath(path);
     RequireConverted(widePath);
     Gdiplus::GpBitmap* pDecoded = nullptr;

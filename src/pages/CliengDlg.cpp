@@ -57,8 +57,8 @@ BOOL CCliengDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // started once the launcher's window has painted: LaunchDueGame
     m_bLaunchDue = TRUE;
-    LoadSkinBitmap("Platform\\PlayGameBackground.jpg", m_bmpBackground);
-    LoadSkinPicture("Platform\\LoadingAni.png", m_picLoading);
+    LoadSkinBitmap(kPlayGameBackgroundFile, m_bmpBackground);
+    LoadSkinPicture(kLoadingAnimationFile, m_picLoading);
     SetTimer(kAnimationTimer, 100);
     return TRUE;
 }
@@ -116,18 +116,28 @@ void CCliengDlg::DrawLoadingPage(CDC* pDC) {
                     &dcBackground, 0, 0, SRCCOPY);
     }
     if (m_picLoading.pImage) {
+        const CRect rcFrame = FrameRect();
         Gdiplus::Graphics graphics(pDC->GetSafeHdc());
         graphics.DrawImage(m_picLoading.pImage.get(),
-                           Gdiplus::Rect((nWidth - kFrameSize) / 2, (nHeight - kFrameSize) / 2,
-                                         kFrameSize, kFrameSize),
+                           Gdiplus::Rect(rcFrame.left, rcFrame.top, kFrameSize, kFrameSize),
                            kFrameSize * m_nFrame, 0, kFrameSize, kFrameSize, Gdiplus::UnitPixel);
     }
+}
+
+CRect CCliengDlg::FrameRect() const {
+    CRect rc;
+    GetClientRect(&rc);
+    const int left = (rc.Width() - kFrameSize) / 2, top = (rc.Height() - kFrameSize) / 2;
+    return CRect(left, top, left + kFrameSize, top + kFrameSize);
 }
 
 void CCliengDlg::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == kAnimationTimer && !m_bGameReady) {
         m_nFrame = (m_nFrame + 1) % kFrameCount;
-        Invalidate(TRUE);
+        // only the frame changed: its square is erased, which draws the
+        // background under it and the new frame over that
+        const CRect rcFrame = FrameRect();
+        InvalidateRect(&rcFrame, TRUE);
     }
     Default();
 }

@@ -38,6 +38,8 @@ protected:
 private:
     void LaunchGame();
     void DrawLoadingPage(CDC* pDC);
+    // where the loading frame is drawn: centred in the page
+    CRect FrameRect() const;
 
     BOOL m_bLaunchDue = FALSE;  // set as the page is made, cleared as the game is started
 };

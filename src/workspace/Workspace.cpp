@@ -105,9 +105,9 @@ void CWorkspace::OnInitialUpdate() {
     LoadHeadPicture();
     LayoutPages();
     AddWebTab(MakeForumAddress(kProductName), CString(kProductName) + AfxAnsiFromUtf8("吧"),
-              "Platform\\WorkspaceBtn0.bmp");
-    AddGameTab(AfxAnsiFromUtf8("进行游戏"), "Platform\\WorkspaceBtn1.bmp");
-    AddToolsTab("Tools", "Platform\\WorkspaceBtn2.bmp");
+              kForumTabPictureFile);
+    AddGameTab(AfxAnsiFromUtf8("进行游戏"), kGameTabPictureFile);
+    AddToolsTab("Tools", kToolsTabPictureFile);
     // without a site list there are no site tabs, and nothing more changes
     AddSiteTabs();
     if (m_wndTabs.GetPageCount() >= 2) m_wndTabs.SelectPage(1);

@@ -2,10 +2,13 @@
 // and what the game hears when the page is shown or hidden.
 #include <gtest/gtest.h>
 
+#include "CRgn.h"
 #include "CliengDlg.h"
 #include "DialogCloser.h"
 #include "GameLink.h"
 #include "PageTestSupport.h"
+#include "ScreenPicture.h"
+#include "SkinPreload.h"
 #include "TestSupport.h"
 
 namespace {
@@ -117,6 +120,63 @@ TEST_F(CliengPage, AGameAlreadyRunningIsNotStartedAgainAndThePageStillAnimates) 
         },
         10000));
     EXPECT_FALSE(closer.Seen()) << closer.Texts();
+}
+
+TEST_F(CliengPage, ATickRepaintsOnlyTheFrameAndLeavesThePageAsAFullRepaintDrawsIt) {
+    FakeGameWindow game;
+    CCliengDlg page;
+    CreatePage(page);
+    page.KillTimer(CCliengDlg::kAnimationTimer);  // ticks sent here, one at a time
+    // frame k: an opaque band that moves with k, transparent elsewhere
+    auto* pStrip = new Gdiplus::Bitmap(64 * 12, 64, PixelFormat32bppARGB);
+    for (int x = 0; x < 64 * 12; x++) {
+        const bool bBand = x % 64 / 5 == x / 64;
+        for (int y = 0; y < 64; y++) {
+            pStrip->SetPixel(x, y, Gdiplus::Color(bBand ? 255 : 0, 9, 250, 9));
+        }
+    }
+    page.m_picLoading.pImage.reset(pStrip);
+    page.ShowWindow(SW_SHOW);
+    ::UpdateWindow(page.m_hWnd);
+
+    const CRect rcClient(0, 0, kPageWidth, kPageHeight);
+    const CRect rcFrame((kPageWidth - 64) / 2, (kPageHeight - 64) / 2, (kPageWidth + 64) / 2,
+                        (kPageHeight + 64) / 2);
+    for (int tick = 0; tick < 5; tick++) {
+        page.SendMessage(WM_TIMER, CCliengDlg::kAnimationTimer);
+        CRgn update;
+        update.CreateRectRgn(0, 0, 0, 0);
+        ASSERT_EQ(::GetUpdateRgn(page.m_hWnd, update, FALSE), SIMPLEREGION);
+        CRect rcUpdate;
+        ::GetRgnBox(update, &rcUpdate);
+        EXPECT_TRUE(::EqualRect(&rcUpdate, &rcFrame)) << rcUpdate.left << "," << rcUpdate.top;
+        ::UpdateWindow(page.m_hWnd);
+    }
+    EXPECT_EQ(page.m_nFrame, 5);
+    const ScreenPicture ticked = ScreenPicture::FromWindow(page.m_hWnd, rcClient);
+    EXPECT_EQ(ticked.FirstDifference(ScreenPicture::Repainted(page.m_hWnd)), "");
+}
+
+TEST_F(CliengPage, ThePageDrawsTheBackgroundDecodedAheadOrDecodesItWhenThatFailed) {
+    const std::vector<uint8_t> grey =
+        PictureFile(kPageWidth, kPageHeight, [](int, int) { return RGB(5, 6, 7); });
+    auto backgroundShown = [&] {
+        CCliengDlg page;
+        CreatePage(page);
+        return ErasedPixels(page.m_hWnd, RGB(1, 2, 3)).At(0, 0);
+    };
+    auto preloadThenWrite = [&](const std::vector<uint8_t>& bytes) {
+        SkinPreload preload({kPlayGameBackgroundFile}, {});
+        CBitmap none;
+        SkinPreload::TakeBitmap("none", none);  // the worker has ended
+        m_folder.Write("Platform\\PlayGameBackground.jpg", bytes);
+        return backgroundShown();
+    };
+    // the page keeps what the worker decoded, though the file changed since
+    EXPECT_EQ(preloadThenWrite(grey), BackgroundColour(20, 10));
+    // what the worker could not decode, the page decodes itself
+    m_folder.Write("Platform\\PlayGameBackground.jpg", std::string("not a picture"));
+    EXPECT_EQ(preloadThenWrite(grey), RGB(5, 6, 7));
 }
 
 TEST_F(CliengPage, AfterReadyThePageDrawsNothingAndItsFrameStays) {
