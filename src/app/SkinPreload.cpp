@@ -29,8 +29,9 @@ DWORD WINAPI SkinPreload::Decode(LPVOID pParam) {
             } else {
                 DecodeSkinPicture(item.path, item.picture);
             }
-        } catch (const CException&) {
-            // left empty: the loader decodes it again, and fails as it always did
+        } catch (...) {
+            // left empty: the loader decodes it again, and fails as it always did;
+            // nothing may leave a thread's function, or the process ends
         }
     }
     return 0;
