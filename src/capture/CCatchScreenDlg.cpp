@@ -272,7 +272,10 @@ void CCatchScreenDlg::OnLButtonUp(UINT, CPoint point) {
     Default();
 }
 
-void CCatchScreenDlg::OnLButtonDblClk(UINT, CPoint point) {
+// With a tool, the second press of a quick pair draws as the first did: only a
+// double-click with no tool active copies.
+void CCatchScreenDlg::OnLButtonDblClk(UINT nFlags, CPoint point) {
+    if (m_toolbar.Tool() != MarkNone) return OnLButtonDown(nFlags, point);
     if (HitCode(point) == HitMiddle) CopySelection();
     Default();
 }

@@ -45,12 +45,22 @@ TEST_F(CaptureMarks, ARedRectangleIsCopiedAsShownAndUndoAndEscLeaveTheFrozenPict
     // out across the selection's right edge, which cuts the outline's right side off
     MouseDrag({350, 300}, {{500, 400}, {650, 420}});
     ASSERT_TRUE(WaitForScreenPixel(450, 419, kRed));
+    // a second rectangle begun at once where a click just was: drawn, not a copy
+    MouseLeftDown(320, 270);
+    MouseLeftUp(320, 270);
+    MouseDrag({320, 270}, {{340, 290}});
+    ASSERT_TRUE(WaitForScreenPixel(330, 289, kRed));
     const ScreenPicture shown = ScreenPicture::FromScreen(kSelection);
     PressKeys({VK_CONTROL, 'C'});
     const ScreenPicture copy = CopiedPicture(hOverlay);
     ScreenPicture expected = frozen.Crop(kSelection);
-    for (const RECT& band :
-         {RECT{350, 300, 600, 302}, {350, 418, 600, 420}, {350, 300, 352, 420}}) {
+    for (const RECT& band : {RECT{350, 300, 600, 302},
+                             {350, 418, 600, 420},
+                             {350, 300, 352, 420},
+                             {320, 270, 340, 272},
+                             {320, 288, 340, 290},
+                             {320, 270, 322, 290},
+                             {338, 270, 340, 290}}) {
         Fill(expected, band, kRed);
     }
     EXPECT_EQ(copy.FirstDifference(expected), "");
