@@ -209,14 +209,18 @@ const std::vector<Posted> kCopy = {
     Mouse(WM_LBUTTONDOWN, 100, 100),  Mouse(WM_MOUSEMOVE, 300, 250), Mouse(WM_LBUTTONUP, 300, 250),
     Mouse(WM_LBUTTONDOWN, 200, 200),  Mouse(WM_MOUSEMOVE, 210, 210), Mouse(WM_LBUTTONUP, 210, 210),
     Mouse(WM_LBUTTONDBLCLK, 220, 220)};
-// a selection drawn, a pen stroke and a mosaic drawn in it, and copied
-const std::vector<Posted> kMarked = {
-    Mouse(WM_LBUTTONDOWN, 100, 100),  Mouse(WM_MOUSEMOVE, 300, 250),
-    Mouse(WM_LBUTTONUP, 300, 250),    {WM_COMMAND, IDC_MARK_PEN, 0},
-    Mouse(WM_LBUTTONDOWN, 150, 150),  Mouse(WM_MOUSEMOVE, 200, 180),
-    Mouse(WM_LBUTTONUP, 220, 200),    {WM_COMMAND, IDC_MARK_MOSAIC, 0},
-    Mouse(WM_LBUTTONDOWN, 120, 120),  Mouse(WM_LBUTTONUP, 180, 160),
-    Mouse(WM_LBUTTONDBLCLK, 220, 220)};
+// a selection drawn, a pen stroke and a mosaic drawn in it, and copied with "完成"
+const std::vector<Posted> kMarked = {Mouse(WM_LBUTTONDOWN, 100, 100),
+                                     Mouse(WM_MOUSEMOVE, 300, 250),
+                                     Mouse(WM_LBUTTONUP, 300, 250),
+                                     {WM_COMMAND, IDC_MARK_PEN, 0},
+                                     Mouse(WM_LBUTTONDOWN, 150, 150),
+                                     Mouse(WM_MOUSEMOVE, 200, 180),
+                                     Mouse(WM_LBUTTONUP, 220, 200),
+                                     {WM_COMMAND, IDC_MARK_MOSAIC, 0},
+                                     Mouse(WM_LBUTTONDOWN, 120, 120),
+                                     Mouse(WM_LBUTTONUP, 180, 160),
+                                     {WM_COMMAND, IDOK, 0}};
 // a selection drawn, cleared by a right click, and a second right click that closes
 const std::vector<Posted> kCancel = {Mouse(WM_LBUTTONDOWN, 100, 100), Mouse(WM_LBUTTONUP, 300, 250),
                                      Mouse(WM_RBUTTONUP, 5, 5), Mouse(WM_RBUTTONUP, 5, 5)};
