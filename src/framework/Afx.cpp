@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CBstr.h"
 #include "CWinApp.h"
 #include "CWnd.h"
 #include "Log.h"
@@ -23,27 +24,18 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType) {
 }
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, CWnd* pOwner) {
-    CWinApp* pApp = AfxGetApp();
-    if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
-    HWND hOwner = pOwner ? pOwner->m_hWnd : nullptr;
-    const char* caption = pApp ? pApp->m_strAppName.GetString() : "";
-    // written before the box waits for the player, who may end the program instead
-    LogEvent("message-box", "%s", lpszText);
-    LogFlush();
-    return ::MessageBoxA(hOwner, lpszText, caption, nType);
+    return AfxMessageBox(CBstr(lpszText).Get(), nType, pOwner);
 }
 
 int AfxMessageBox(LPCWSTR lpszText, UINT nType, CWnd* pOwner) {
     CWinApp* pApp = AfxGetApp();
     if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
     HWND hOwner = pOwner ? pOwner->m_hWnd : nullptr;
-    wchar_t caption[256] = {};
-    if (pApp) {
-        ::MultiByteToWideChar(CP_ACP, 0, pApp->m_strAppName, -1, caption, ARRAYSIZE(caption) - 1);
-    }
+    const CBstr caption(pApp ? pApp->m_strAppName.GetString() : "");
+    // written before the box waits for the player, who may end the program instead
     LogText("message-box", lpszText);
     LogFlush();
-    return ::MessageBoxW(hOwner, lpszText, caption, nType);
+    return ::MessageBoxW(hOwner, lpszText, caption.Get(), nType);
 }
 
 CString AfxAnsiFromUtf8(const char* pszUtf8) {
