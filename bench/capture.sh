@@ -7,11 +7,8 @@ source "$repo_root/scripts/build.sh"
 source "$repo_root/scripts/virtual-display.sh"
 build_windows_tests --target bench_capture >/dev/null
 source "$repo_root/scripts/wineenv.sh"
-# the display first: Wine set up without one could show no window at all
 start_virtual_display
 trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
 wine_prefix_ready
-wineserver -w
-wineserver -p  # one warm server, as in the tests
-wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+wine_warm_server  # one warm server for every program, as in the tests
 wine "$repo_root/build/win64/bench/win/bench_capture.exe"

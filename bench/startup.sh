@@ -17,13 +17,10 @@ cp "$win/src/app/Skylark.exe" "$win/demo/Orbavel.exe" "$win/bench/win/bench_star
 python3 "$repo_root/demo/make-skin.py" "$folder"
 
 source "$repo_root/scripts/wineenv.sh"
-# the display first: a prefix made without one leaves a server with no display driver
 start_virtual_display
 trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
 wine_prefix_ready
-wineserver -w
-wineserver -p  # one warm server for every program, as in the tests
-wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+wine_warm_server  # one warm server for every program, as in the tests
 wine "$folder/bench_startup.exe" "$(wine winepath.exe -w "$folder" 2>/dev/null)" "${1:-9}"
 
 # Processor time of the launcher while it idles, read from the process Wine runs it

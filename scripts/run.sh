@@ -24,7 +24,6 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec wine Skylark.exe "$@"
 fi
 
-# the display first: Wine set up without one could show no window at all
 start_virtual_display
 trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
 trap 'exit 130' INT TERM

@@ -27,6 +27,10 @@ wine_use "${SKYLARK_WINE_ARCH:-64}"
 # ended first, and the one that did the set-up is awaited.
 wine_prefix_ready() {
   local ran=""
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "wine: no display to set the prefix up with: start the virtual display first" >&2
+    return 1
+  fi
   wineserver -k >/dev/null 2>&1 || true
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine: creating a ${WINEARCH#win}-bit prefix in $WINEPREFIX"
