@@ -14,6 +14,11 @@ std::wstring WideFromUtf8(const char* pszUtf8) {
 
 }  // namespace
 
+HRESULT LastErrorOr(DWORD dwFallback) {
+    const DWORD dwError = ::GetLastError();
+    return HRESULT_FROM_WIN32(dwError ? dwError : dwFallback);
+}
+
 std::wstring ErrorText(HRESULT hr) {
     // a Win32 error's text is found under its own code, not under the HRESULT
     const DWORD dwCode = HRESULT_FACILITY(hr) == FACILITY_WIN32 ? HRESULT_CODE(hr) : DWORD(hr);

@@ -7,6 +7,9 @@
 
 class CWnd;
 
+// The calling thread's last error as an HRESULT; the fallback where the system set none.
+HRESULT LastErrorOr(DWORD dwFallback);
+
 // The system's text for an error: a Win32 error as an HRESULT (HRESULT_FROM_WIN32)
 // or any other HRESULT; the number in hexadecimal when the system has no text.
 std::wstring ErrorText(HRESULT hr);
