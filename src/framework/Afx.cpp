@@ -14,6 +14,13 @@
 namespace {
 bool g_bOleInitialized = false;
 bool g_bContainerEnabled = false;
+
+// a message box's owner: the one given, else the main window
+HWND BoxOwner(CWnd* pOwner) {
+    CWinApp* pApp = AfxGetApp();
+    if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
+    return pOwner ? pOwner->m_hWnd : nullptr;
+}
 }  // namespace
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType) {
@@ -24,26 +31,22 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType) {
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, CWnd* pOwner) {
     CWinApp* pApp = AfxGetApp();
-    if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
-    HWND hOwner = pOwner ? pOwner->m_hWnd : nullptr;
     const char* caption = pApp ? pApp->m_strAppName.GetString() : "";
     // written before the box waits for the player, who may end the program instead
     LogEvent("message-box", "%s", lpszText);
     LogFlush();
-    return ::MessageBoxA(hOwner, lpszText, caption, nType);
+    return ::MessageBoxA(BoxOwner(pOwner), lpszText, caption, nType);
 }
 
 int AfxMessageBox(LPCWSTR lpszText, UINT nType, CWnd* pOwner) {
     CWinApp* pApp = AfxGetApp();
-    if (!pOwner && pApp) pOwner = pApp->GetMainWnd();
-    HWND hOwner = pOwner ? pOwner->m_hWnd : nullptr;
     wchar_t caption[256] = {};
     if (pApp) {
         ::MultiByteToWideChar(CP_ACP, 0, pApp->m_strAppName, -1, caption, ARRAYSIZE(caption) - 1);
     }
     LogText("message-box", lpszText);
     LogFlush();
-    return ::MessageBoxW(hOwner, lpszText, caption, nType);
+    return ::MessageBoxW(BoxOwner(pOwner), lpszText, caption, nType);
 }
 
 CString AfxAnsiFromUtf8(const char* pszUtf8) {
