@@ -52,8 +52,6 @@ CCatchScreenDlg::CCatchScreenDlg(CWnd* pParent)
     HINSTANCE hInst = ::GetModuleHandleA(nullptr);
     m_hCursor = ::LoadCursorA(hInst, MAKEINTRESOURCEA(IDC_CAPTURE_ARROW));
     m_screen = ReadScreenLayout();
-    m_nScreenWidth = m_screen.virtualScreen.Width();
-    m_nScreenHeight = m_screen.virtualScreen.Height();
     m_pScreenBitmap.reset(new CBitmap);
     m_pScreenBitmap->Attach(CopyVirtualScreen(m_screen));
     m_marks.SetPicture(static_cast<HBITMAP>(m_pScreenBitmap->GetSafeHandle()));
@@ -87,7 +85,8 @@ INT_PTR CCatchScreenDlg::DoModal() {
         LogEvent("capture", "not opened: the screen could not be copied");
         return -1;
     }
-    LogEvent("capture", "opened over %dx%d", m_nScreenWidth, m_nScreenHeight);
+    LogEvent("capture", "opened over %dx%d", m_screen.virtualScreen.Width(),
+             m_screen.virtualScreen.Height());
     s_bOpen = true;
     const INT_PTR nResult = CDialog::DoModal();
     s_bOpen = false;
@@ -98,7 +97,7 @@ INT_PTR CCatchScreenDlg::DoModal() {
 BOOL CCatchScreenDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowPos(HWND_TOPMOST, m_screen.virtualScreen.left, m_screen.virtualScreen.top,
-                 m_nScreenWidth, m_nScreenHeight, SWP_SHOWWINDOW);
+                 m_screen.virtualScreen.Width(), m_screen.virtualScreen.Height(), SWP_SHOWWINDOW);
     POINT pt;
     ::GetCursorPos(&pt);
     FollowPointer(pt);
@@ -196,6 +195,11 @@ BOOL CCatchScreenDlg::OnSetCursor(HWND hWnd, UINT nHitTest, UINT) {
     return TRUE;
 }
 
+PixelRect CCatchScreenDlg::ClampedSelection() const {
+    const PixelRect& screen = m_screen.virtualScreen;
+    return ClampToScreen(m_rectTracker.m_rect, screen.Width(), screen.Height());
+}
+
 bool CCatchScreenDlg::InSelection(CPoint point) const {
     return m_bHaveSelection && m_rectTracker.m_rect.Normalized().Contains(point.x, point.y);
 }
@@ -209,8 +213,7 @@ void CCatchScreenDlg::OnLButtonDown(UINT, CPoint point) {
     if (m_toolbar.Tool() != MarkNone) {
         // the tool draws inside the selection, which stays as it is meanwhile
         if (InSelection(point)) {
-            m_marks.Press(m_toolbar.Tool(), m_toolbar.Style(), point,
-                          ClampToScreen(m_rectTracker.m_rect, m_nScreenWidth, m_nScreenHeight));
+            m_marks.Press(m_toolbar.Tool(), m_toolbar.Style(), point, ClampedSelection());
             UpdateToolbar();
         }
     } else if (nHit == HitNothing) {
@@ -305,7 +308,7 @@ BOOL CCatchScreenDlg::PreTranslateMessage(MSG* pMsg) {
 }
 
 void CCatchScreenDlg::CopySelection() {
-    const PixelRect r = ClampToScreen(m_rectTracker.m_rect, m_nScreenWidth, m_nScreenHeight);
+    const PixelRect r = ClampedSelection();
     // nothing of the screen selected: nothing to copy
     if (IsEmptyArea(r)) {
         Finish();
@@ -339,7 +342,7 @@ void CCatchScreenDlg::Undo() {
 }
 
 void CCatchScreenDlg::SaveSelection() {
-    const PixelRect r = ClampToScreen(m_rectTracker.m_rect, m_nScreenWidth, m_nScreenHeight);
+    const PixelRect r = ClampedSelection();
     if (!m_bHaveSelection || IsEmptyArea(r)) return;
     CBitmap picture;
     picture.Attach(CopyFrozenRect(r));

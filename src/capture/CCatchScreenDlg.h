@@ -64,9 +64,7 @@ public:
 
     // first made, last gone: the whole overlay lives in the screen's own pixels
     DpiAwarenessScope m_dpiScope;
-    ScreenLayout m_screen;  // the overlay covers its virtual screen
-    int m_nScreenWidth = 0;
-    int m_nScreenHeight = 0;
+    ScreenLayout m_screen;                     // the overlay covers its virtual screen
     BOOL m_bShowInfo = FALSE;                  // the position box is drawn (left button held)
     BOOL m_bDragging = FALSE;                  // the first selection is being drawn
     BOOL m_bHaveSelection = FALSE;             // a selection exists
@@ -86,6 +84,8 @@ protected:
 private:
     // the tracker's hit code for a point; nothing is hit while there is no selection
     int HitCode(CPoint point) const;
+    // the selection normalised and within the picture: what a copy or a mark takes
+    PixelRect ClampedSelection() const;
     // inside the selection, where a tool draws
     bool InSelection(CPoint point) const;
     void ClearSelection();

@@ -12,8 +12,8 @@ std::wstring WideFromUtf8(const char* pszUtf8) {
     return text;
 }
 
-}  // namespace
-
+// The system's text for an error: a Win32 error as an HRESULT (HRESULT_FROM_WIN32)
+// or any other HRESULT; the number in hexadecimal when the system has no text.
 std::wstring ErrorText(HRESULT hr) {
     // a Win32 error's text is found under its own code, not under the HRESULT
     const DWORD dwCode = HRESULT_FACILITY(hr) == FACILITY_WIN32 ? HRESULT_CODE(hr) : DWORD(hr);
@@ -24,6 +24,13 @@ std::wstring ErrorText(HRESULT hr) {
     }
     std::swprintf(text, ARRAYSIZE(text), L"0x%08lX", static_cast<unsigned long>(hr));
     return text;
+}
+
+}  // namespace
+
+HRESULT LastErrorOr(DWORD dwFallback) {
+    const DWORD dwError = ::GetLastError();
+    return HRESULT_FROM_WIN32(dwError ? dwError : dwFallback);
 }
 
 void TellCaptureFailure(CWnd* pOwner, const char* pszWhatUtf8, const std::wstring& strPath,

@@ -7,9 +7,8 @@
 
 class CWnd;
 
-// The system's text for an error: a Win32 error as an HRESULT (HRESULT_FROM_WIN32)
-// or any other HRESULT; the number in hexadecimal when the system has no text.
-std::wstring ErrorText(HRESULT hr);
+// The calling thread's last error as an HRESULT; the fallback where the system set none.
+HRESULT LastErrorOr(DWORD dwFallback);
 
 // One message box over pOwner: what failed (UTF-8), the path concerned if any (as the
 // system has it), and the system's reason.

@@ -1,16 +1,13 @@
 #include "ClipboardBitmap.h"
 
+#include "CaptureFailure.h"
+
 namespace {
 
 // Clipboard managers, chat programs and remote desktops hold the clipboard for a
 // moment after each change: a few short tries get past them.
 const int kOpenTries = 5;
 const DWORD kRetryMs = 40;
-
-HRESULT LastError() {
-    const DWORD dwError = ::GetLastError();
-    return HRESULT_FROM_WIN32(dwError ? dwError : ERROR_ACCESS_DENIED);
-}
 
 }  // namespace
 
@@ -20,9 +17,10 @@ HRESULT PutBitmapOnClipboard(HWND hOwner, HBITMAP hBitmap) {
         if (i > 0) ::Sleep(kRetryMs);
         bOpen = ::OpenClipboard(hOwner) != FALSE;
     }
-    if (!bOpen) return LastError();
+    if (!bOpen) return LastErrorOr(ERROR_ACCESS_DENIED);
     HRESULT hr = S_OK;
-    if (!::EmptyClipboard() || !::SetClipboardData(CF_BITMAP, hBitmap)) hr = LastError();
+    if (!::EmptyClipboard() || !::SetClipboardData(CF_BITMAP, hBitmap))
+        hr = LastErrorOr(ERROR_ACCESS_DENIED);
     ::CloseClipboard();
     return hr;
 }

@@ -7,16 +7,6 @@
 
 namespace {
 
-// the smallest rectangle holding the points, grown by n on every side
-PixelRect Around(const TrackPoint* points, size_t nCount, int32_t n) {
-    PixelRect r = {points[0].x, points[0].y, points[0].x, points[0].y};
-    for (size_t i = 1; i < nCount; i++) {
-        r = {std::min(r.left, points[i].x), std::min(r.top, points[i].y),
-             std::max(r.right, points[i].x), std::max(r.bottom, points[i].y)};
-    }
-    return {r.left - n, r.top - n, r.right + n + 1, r.bottom + n + 1};
-}
-
 // where the block holding v begins, blocks being laid from the origin either way
 int32_t BlockStart(int32_t v, int32_t origin) {
     const int32_t d = v - origin;
@@ -103,6 +93,15 @@ ArrowShape ArrowShapeFor(TrackPoint from, TrackPoint to, int32_t width) {
     arrow.head[1] = at(baseX + halfX, baseY + halfY);
     arrow.head[2] = at(baseX - halfX, baseY - halfY);
     return arrow;
+}
+
+PixelRect Around(const TrackPoint* points, size_t nCount, int32_t n) {
+    PixelRect r = {points[0].x, points[0].y, points[0].x, points[0].y};
+    for (size_t i = 1; i < nCount; i++) {
+        r = {std::min(r.left, points[i].x), std::min(r.top, points[i].y),
+             std::max(r.right, points[i].x), std::max(r.bottom, points[i].y)};
+    }
+    return {r.left - n, r.top - n, r.right + n + 1, r.bottom + n + 1};
 }
 
 PixelRect Intersect(const PixelRect& a, const PixelRect& b) {

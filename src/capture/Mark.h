@@ -3,6 +3,7 @@
 // <windows.h>; the overlay's painters only draw them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -55,6 +56,8 @@ struct ArrowShape {
 };
 ArrowShape ArrowShapeFor(TrackPoint from, TrackPoint to, int32_t width);
 
+// the smallest rectangle holding the points' pixels, grown by n on every side
+PixelRect Around(const TrackPoint* points, std::size_t nCount, int32_t n);
 PixelRect Intersect(const PixelRect& a, const PixelRect& b);
 // the smallest rectangle holding both; an empty one adds nothing
 PixelRect Union(const PixelRect& a, const PixelRect& b);

@@ -19,9 +19,8 @@ MarkList::Change MarkList::DragTo(TrackPoint point) {
     if (mark.kind == MarkPen) {
         // only the new stroke changes, over what was drawn
         mark.points.push_back(point);
-        const PixelRect r =
-            PixelRect{last.x, last.y, point.x, point.y}.Normalized().Inflated(mark.style.width);
-        return {Intersect({r.left, r.top, r.right + 1, r.bottom + 1}, mark.clip), false};
+        const TrackPoint stroke[] = {last, point};
+        return {Intersect(Around(stroke, 2, mark.style.width), mark.clip), false};
     }
     const PixelRect before = mark.Bounds();
     mark.points.back() = point;

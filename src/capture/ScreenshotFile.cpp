@@ -24,11 +24,6 @@ struct ScreenshotSave {
 // enough for any picture of a screen; past it a name is taken as not to be found
 const unsigned kMaxCopies = 1000;
 
-HRESULT LastError() {
-    const DWORD dwError = ::GetLastError();
-    return HRESULT_FROM_WIN32(dwError ? dwError : ERROR_WRITE_FAULT);
-}
-
 // names made here are ASCII
 std::wstring Wide(const std::string& ascii) {
     return std::wstring(ascii.begin(), ascii.end());
@@ -86,7 +81,7 @@ HRESULT MakeFolder(std::wstring& strFolder) {
     strFolder = std::wstring(path) + L"\\" + Wide(kScreenshotFolder);
     if (FAILED(hr)) return hr;
     if (::CreateDirectoryW(strFolder.c_str(), nullptr)) return S_OK;
-    const HRESULT hrCreate = LastError();
+    const HRESULT hrCreate = LastErrorOr(ERROR_WRITE_FAULT);
     const DWORD dwAttributes = ::GetFileAttributesW(strFolder.c_str());
     const bool bFolder =
         dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -108,13 +103,14 @@ HRESULT WriteNewFile(const std::wstring& strFolder, const std::vector<uint8_t>& 
         strPath = strFolder + L"\\" + Wide(ScreenshotFileName(time, nCopy));
         CFile file;
         if (!file.CreateNew(strPath.c_str())) {
-            const HRESULT hr = LastError();
+            const HRESULT hr = LastErrorOr(ERROR_WRITE_FAULT);
             if (hr == HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)) continue;
             return hr;
         }
         HRESULT hr = S_OK;
-        if (!file.Write(png.data(), static_cast<UINT>(png.size()))) hr = LastError();
-        if (!file.Close() && SUCCEEDED(hr)) hr = LastError();
+        if (!file.Write(png.data(), static_cast<UINT>(png.size())))
+            hr = LastErrorOr(ERROR_WRITE_FAULT);
+        if (!file.Close() && SUCCEEDED(hr)) hr = LastErrorOr(ERROR_WRITE_FAULT);
         if (FAILED(hr)) ::DeleteFileW(strPath.c_str());
         return hr;
     }

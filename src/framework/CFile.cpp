@@ -7,13 +7,6 @@ BOOL CFile::OpenForRead(LPCSTR lpszFileName) {
     return m_hFile != INVALID_HANDLE_VALUE;
 }
 
-BOOL CFile::CreateNew(LPCSTR lpszFileName) {
-    Close();
-    m_hFile = ::CreateFileA(lpszFileName, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    return m_hFile != INVALID_HANDLE_VALUE;
-}
-
 BOOL CFile::CreateNew(LPCWSTR lpszFileName) {
     Close();
     m_hFile = ::CreateFileW(lpszFileName, GENERIC_WRITE, 0, nullptr, CREATE_NEW,

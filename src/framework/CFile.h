@@ -14,7 +14,6 @@ public:
 
     BOOL OpenForRead(LPCSTR lpszFileName);
     // a file that did not exist (ERROR_FILE_EXISTS when one does), for writing
-    BOOL CreateNew(LPCSTR lpszFileName);
     BOOL CreateNew(LPCWSTR lpszFileName);
     // bytes actually read (0 at the end or on error)
     UINT Read(void* lpBuf, UINT nCount);

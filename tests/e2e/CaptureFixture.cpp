@@ -22,21 +22,6 @@ void PutMarkerOnClipboard() {
     ::CloseClipboard();
 }
 
-struct ButtonSearch {
-    std::string text;
-    HWND hFound;
-};
-
-BOOL CALLBACK TakeButton(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<ButtonSearch*>(lParam);
-    char cls[16] = {}, text[64] = {};
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    ::GetWindowTextA(hWnd, text, sizeof(text));
-    if (lstrcmpiA(cls, "Button") != 0 || search->text != text) return TRUE;
-    search->hFound = hWnd;
-    return FALSE;
-}
-
 }  // namespace
 
 std::string Ansi(const char* utf8) {
@@ -63,14 +48,6 @@ bool ClipboardHoldsMarker() {
     bool bitmap = ::IsClipboardFormatAvailable(CF_BITMAP);
     ::CloseClipboard();
     return same && !bitmap;
-}
-
-ScreenPicture ClipboardPicture() {
-    ScreenPicture picture;
-    if (!::OpenClipboard(nullptr)) return picture;
-    picture = ScreenPicture::FromBitmap(static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP)));
-    ::CloseClipboard();
-    return picture;
 }
 
 PicturesFolder::PicturesFolder(const std::wstring& path) {
@@ -197,13 +174,18 @@ void CaptureFixture::DoubleClickAt(HWND hOverlay, int x, int y, uint32_t colour)
 }
 
 HWND CaptureFixture::ToolbarButton(HWND hOverlay, const char* utf8) {
-    ButtonSearch search = {Ansi(utf8), nullptr};
+    const std::string text = Ansi(utf8);
+    HWND hButton = nullptr;
+    // a button of the toolbar, which is a child of the overlay
     const bool bShown = PumpUntil([&] {
-        search.hFound = nullptr;
-        ::EnumChildWindows(hOverlay, &TakeButton, reinterpret_cast<LPARAM>(&search));
-        return search.hFound && ::IsWindowVisible(search.hFound);
+        hButton = nullptr;
+        for (HWND hChild = ::GetWindow(hOverlay, GW_CHILD); hChild && !hButton;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+            hButton = ::FindWindowExA(hChild, nullptr, "Button", text.c_str());
+        }
+        return hButton && ::IsWindowVisible(hButton);
     });
-    return bShown ? search.hFound : nullptr;
+    return bShown ? hButton : nullptr;
 }
 
 bool CaptureFixture::ClickToolbarButton(HWND hOverlay, const char* utf8) {
@@ -220,5 +202,9 @@ bool CaptureFixture::ClickToolbarButton(HWND hOverlay, const char* utf8) {
 
 ScreenPicture CaptureFixture::CopiedPicture(HWND hOverlay) {
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the overlay stays";
-    return ClipboardPicture();
+    ScreenPicture picture;
+    if (!::OpenClipboard(nullptr)) return picture;
+    picture = ScreenPicture::FromBitmap(static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP)));
+    ::CloseClipboard();
+    return picture;
 }

@@ -29,7 +29,6 @@ std::string Ansi(const char* utf8);
 RECT ScreenRect();
 // the text the fixture put on the clipboard is there, and no picture
 bool ClipboardHoldsMarker();
-ScreenPicture ClipboardPicture();
 
 // Points the player's pictures folder elsewhere while it lives; then the system
 // takes its default again.

@@ -1,8 +1,9 @@
 // Marks drawn over the capture with the toolbar's tools, as a player draws them with
 // the mouse: what the clipboard and the saved file get, and undo.
-#include <algorithm>
+#include <vector>
 
 #include "CaptureFixture.h"
+#include "Mark.h"
 #include "UserInput.h"
 
 namespace {
@@ -36,7 +37,7 @@ void Fill(ScreenPicture& selection, const RECT& r, uint32_t colour) {
 
 using CaptureMarks = CaptureFixture;
 
-TEST_F(CaptureMarks, ARedRectangleIsCopiedAsShownAndUndoAndEscLeaveTheFrozenPictureExactly) {
+TEST_F(CaptureMarks, AreCopiedAndSavedAsShownAndUndoAndEscLeaveTheFrozenPictureExactly) {
     const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
     HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
@@ -96,38 +97,32 @@ TEST_F(CaptureMarks, ARedRectangleIsCopiedAsShownAndUndoAndEscLeaveTheFrozenPict
     EXPECT_TRUE(WaitForScreenPixel(303, 350, kFrameColour));
     PressKeys({VK_CONTROL, 'C'});
     EXPECT_EQ(CopiedPicture(hOverlay).FirstDifference(frozen.Crop(kSelection)), "");
-}
 
-TEST_F(CaptureMarks, AMosaicSavedWithCtrlSIsBlocksOfTheFrozenPicturesMeans) {
-    const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
-    // blocks from (404, 300), the last ones cut by the selection's right and bottom edges
-    ScreenPicture expected = frozen.Crop(kSelection);
-    for (int top = 300; top < kSelection.bottom; top += 8) {
-        for (int left = 404; left < kSelection.right; left += 8) {
-            const int right = std::min<int>(left + 8, kSelection.right);
-            const int bottom = std::min<int>(top + 8, kSelection.bottom);
-            uint32_t sum[3] = {}, mean = 0, n = (right - left) * (bottom - top);
-            for (int y = top; y < bottom; y++) {
-                for (int x = left; x < right; x++) {
-                    for (int c = 0; c < 3; c++) sum[c] += frozen.At(x, y) >> (16 - 8 * c) & 0xFF;
-                }
-            }
-            for (int c = 0; c < 3; c++) mean |= (sum[c] + n / 2) / n << (16 - 8 * c);
-            Fill(expected, {left, top, right, bottom}, mean);
+    // A mosaic saved with Ctrl+S: blocks from (404, 300) of the frozen picture's means,
+    // the last ones cut by the selection's right and bottom edges.
+    const PixelRect mosaic = {404, 300, kSelection.right, kSelection.bottom};
+    const std::vector<uint32_t> blocks =
+        MosaicPixels({frozen.pixels.data(), frozen.width, frozen.height}, mosaic, {404, 300});
+    ScreenPicture mosaicked = frozen.Crop(kSelection);
+    for (int y = mosaic.top; y < mosaic.bottom; y++) {
+        for (int x = mosaic.left; x < mosaic.right; x++) {
+            mosaicked.pixels[(y - kSelection.top) * mosaicked.width + x - kSelection.left] =
+                blocks[(y - mosaic.top) * mosaic.Width() + x - mosaic.left];
         }
     }
     ScratchFolder scratch("skylark-pictures");
     const std::wstring pictures(scratch.Path().begin(), scratch.Path().end());
     PicturesFolder redirect(pictures);
-    HWND hOverlay = OpenByCommand();
+    ASSERT_TRUE(WaitForScreenPixel(303, 350, PatternWindow::Colour(303, 350, 1)));
+    hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
     ASSERT_TRUE(ClickToolbarButton(hOverlay, "马赛克"));
     MouseDrag({404, 300}, {{500, 400}, {650, 500}});
-    ASSERT_TRUE(WaitForScreenPixel(590, 449, expected.At(286, 195)));
+    ASSERT_TRUE(WaitForScreenPixel(590, 449, mosaicked.At(286, 195)));
     PressKeys({VK_CONTROL, 'S'});
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
-    EXPECT_EQ(SavedPicture(pictures + L"\\Orbavel").FirstDifference(expected), "");
+    EXPECT_EQ(SavedPicture(pictures + L"\\Orbavel").FirstDifference(mosaicked), "");
 }
 
 }  // namespace

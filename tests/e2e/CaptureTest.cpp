@@ -36,8 +36,9 @@ protected:
     }
 };
 
-TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
-    const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
+TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLaterClampedToIt) {
+    const RECT screen = ScreenRect();
+    const ScreenPicture frozen = ScreenPicture::FromScreen(screen);
     HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     EXPECT_TRUE(ClipboardHoldsMarker()) << "opening leaves the clipboard alone";
@@ -56,6 +57,23 @@ TEST_F(Capture, TheCommandCopiesTheFrozenSelectionNotWhatTheScreenShowsLater) {
     ScreenPicture copy = CopiedPicture(hOverlay);
     EXPECT_EQ(copy.FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
     EXPECT_TRUE(m_launcher->Running());
+
+    // a selection moved partly off the screen is copied clamped
+    hOverlay = OpenByCommand();
+    ASSERT_NE(hOverlay, nullptr);
+    const int right = screen.right - 70, bottom = screen.bottom - 100;
+    ASSERT_TRUE(Select(hOverlay, {right - 250, bottom - 150}, {right, bottom}));
+
+    // move it by its middle to the right edge of the screen
+    const int pressX = right - 240, moveBy = screen.right - 1 - pressX;
+    MouseDrag({pressX, bottom - 60},
+              {{pressX + moveBy / 2, bottom - 60}, {pressX + moveBy, bottom - 60}});
+    const int newLeft = right - 246 + moveBy;
+    ASSERT_TRUE(WaitForScreenPixel(newLeft - 1, bottom - 30, kFrameColour));
+
+    DoubleClickAt(hOverlay, screen.right - 2, bottom - 60);
+    copy = CopiedPicture(hOverlay);
+    EXPECT_EQ(copy.FirstDifference(frozen.Crop({newLeft, bottom - 146, screen.right, bottom})), "");
 }
 
 bool TakeKeys() {
@@ -97,27 +115,8 @@ TEST_F(Capture, TheHotkeyIsHeldOnlyWhileTheLauncherIsInFrontAndOpensTheCaptureTh
     EXPECT_TRUE(m_launcher->Running());
 }
 
-TEST_F(Capture, ASelectionMovedPartlyOffTheScreenIsCopiedClamped) {
-    const RECT screen = ScreenRect();
-    const ScreenPicture frozen = ScreenPicture::FromScreen(screen);
-    HWND hOverlay = OpenByCommand();
-    ASSERT_NE(hOverlay, nullptr);
-    const int right = screen.right - 70, bottom = screen.bottom - 100;
-    ASSERT_TRUE(Select(hOverlay, {right - 250, bottom - 150}, {right, bottom}));
-
-    // move it by its middle to the right edge of the screen
-    const int pressX = right - 240, moveBy = screen.right - 1 - pressX;
-    MouseDrag({pressX, bottom - 60},
-              {{pressX + moveBy / 2, bottom - 60}, {pressX + moveBy, bottom - 60}});
-    const int newLeft = right - 246 + moveBy;
-    ASSERT_TRUE(WaitForScreenPixel(newLeft - 1, bottom - 30, kFrameColour));
-
-    DoubleClickAt(hOverlay, screen.right - 2, bottom - 60);
-    ScreenPicture copy = CopiedPicture(hOverlay);
-    EXPECT_EQ(copy.FirstDifference(frozen.Crop({newLeft, bottom - 146, screen.right, bottom})), "");
-}
-
-TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipboardAlone) {
+TEST_F(Capture,
+       RightClickAndEscClearASelectionEvenWhileDrawingAndCloseWithoutOneLeavingTheClipboardAlone) {
     HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     ASSERT_TRUE(Select(hOverlay, {300, 300}, {500, 450}));
@@ -134,16 +133,8 @@ TEST_F(Capture, RightClickAndEscClearASelectionAndCloseWithoutOneLeavingTheClipb
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "Esc closes";
     EXPECT_TRUE(ClipboardHoldsMarker());
 
+    // a right click while drawing leaves no hidden selection behind
     hOverlay = OpenByCommand();
-    ASSERT_NE(hOverlay, nullptr);
-    MouseRightClick(600, 600);
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the right click closes";
-    EXPECT_TRUE(ClipboardHoldsMarker());
-    EXPECT_TRUE(m_launcher->Running());
-}
-
-TEST_F(Capture, ARightClickWhileDrawingLeavesNoHiddenSelectionBehind) {
-    HWND hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     MouseLeftDown(300, 300);
     MouseMoveTo(400, 400);
@@ -160,9 +151,10 @@ TEST_F(Capture, ARightClickWhileDrawingLeavesNoHiddenSelectionBehind) {
     EXPECT_TRUE(ClipboardHoldsMarker());
     PressKeys({VK_ESCAPE});
     ASSERT_TRUE(WaitForHelp(hOverlay, kNothingSelected));
-    PressKeys({VK_ESCAPE});
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); }));
+    MouseRightClick(600, 600);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hOverlay); })) << "the right click closes";
     EXPECT_TRUE(ClipboardHoldsMarker());
+    EXPECT_TRUE(m_launcher->Running());
 }
 
 TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
@@ -194,8 +186,9 @@ TEST_F(Capture, TheInfoBoxReadsThePixelUnderThePointerAndJumpsAwayFromIt) {
     MouseLeftUp(40, 40);
 }
 
-// The pictures folder's name is in no code page: Korean, under a Chinese system.
-TEST_F(Capture, CtrlSAndSaveStoreTheSelectionAsAPngInTheGamesPicturesFolderAndTellWhenTheyCannot) {
+// Ctrl+S and "保存" store the selection as a PNG in the game's pictures folder, whose
+// name is in no code page: Korean, under a Chinese system.
+TEST_F(Capture, ASaveOrCopyThatFailsIsToldAndKeepsTheSelectionAndWhatWasCopiedBefore) {
     const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
     ScratchFolder scratch("skylark-pictures");
     const std::wstring pictures =
@@ -223,18 +216,16 @@ TEST_F(Capture, CtrlSAndSaveStoreTheSelectionAsAPngInTheGamesPicturesFolderAndTe
     EXPECT_TRUE(ClipboardHoldsMarker());
     // the pixels the double-click puts on the clipboard (the first test)
     EXPECT_EQ(SavedPicture(folder).FirstDifference(frozen.Crop({304, 254, 600, 450})), "");
-}
 
-// Another program holds the clipboard (with a window of its own, as a clipboard
-// manager or a chat program does) for longer than the copy waits.
-TEST_F(Capture, ACopyTheClipboardRefusesIsToldAndKeepsTheSelectionAndWhatWasCopiedBefore) {
-    const ScreenPicture frozen = ScreenPicture::FromScreen(ScreenRect());
-    HWND hOverlay = OpenByCommand();
+    // Another program holds the clipboard (with a window of its own, as a clipboard
+    // manager or a chat program does) for longer than the copy waits.
+    ASSERT_TRUE(WaitForScreenPixel(303, 350, PatternWindow::Colour(303, 350, 1)));
+    hOverlay = OpenByCommand();
     ASSERT_NE(hOverlay, nullptr);
     ASSERT_TRUE(Select(hOverlay, {300, 250}, {600, 450}));
     ASSERT_TRUE(::OpenClipboard(m_pattern->Handle()));
     DoubleClickAt(hOverlay, 550, 420);
-    HWND hBox = WaitForOwnedBox(hOverlay);
+    hBox = WaitForOwnedBox(hOverlay);
     ::CloseClipboard();
     ASSERT_NE(hBox, nullptr) << "the failure is told";
     EXPECT_NE(MessageBoxText(hBox).find(L"剪贴板"), std::wstring::npos);
