@@ -1,8 +1,8 @@
 #include "CaptureFixture.h"
 
 #include <cstdio>
-#include <cstring>
 
+#include "ClipboardText.h"
 #include "GdiplusSession.h"
 #include "ProcessWindow.h"
 #include "UserInput.h"
@@ -11,16 +11,6 @@ namespace {
 
 const char kMarker[] = "before the capture";
 const UINT kScreenshotCommand = 1007;
-
-void PutMarkerOnClipboard() {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(kMarker));
-    std::memcpy(::GlobalLock(hText), kMarker, sizeof(kMarker));
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_TEXT, hText);
-    ::CloseClipboard();
-}
 
 }  // namespace
 
@@ -39,15 +29,7 @@ RECT ScreenRect() {
 }
 
 bool ClipboardHoldsMarker() {
-    if (!::OpenClipboard(nullptr)) return false;
-    bool same = false;
-    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
-        same = std::string(static_cast<const char*>(::GlobalLock(hText))) == kMarker;
-        ::GlobalUnlock(hText);
-    }
-    bool bitmap = ::IsClipboardFormatAvailable(CF_BITMAP);
-    ::CloseClipboard();
-    return same && !bitmap;
+    return ClipboardText() == kMarker && !::IsClipboardFormatAvailable(CF_BITMAP);
 }
 
 PicturesFolder::PicturesFolder(const std::wstring& path) {
@@ -97,7 +79,7 @@ void CaptureFixture::SetUp() {
     m_pattern.reset(new PatternWindow(ScreenRect(), 1));
     ::SetForegroundWindow(m_pattern->Handle());
     ASSERT_TRUE(WaitForScreenPixel(200, 300, PatternWindow::Colour(200, 300, 1)));
-    PutMarkerOnClipboard();
+    ASSERT_TRUE(PutTextOnClipboard(kMarker));
 }
 
 bool CaptureFixture::WaitForScreenPixel(int x, int y, uint32_t colour) {

@@ -2,11 +2,11 @@
 // frame's accelerators turn into a command of the workspace, shows nothing.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "LauncherFixture.h"
 #include "LauncherProcess.h"
+#include "ClipboardText.h"
 #include "ScreenPicture.h"
 #include "UserInput.h"
 #include "WriteHeadPicture.h"
@@ -14,27 +14,6 @@
 namespace {
 
 const char kClipboardText[] = "skylark paste check";
-
-void PutTextOnClipboard(const char* text) {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-    std::strcpy(static_cast<char*>(::GlobalLock(hText)), text);
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_TEXT, hText);
-    ::CloseClipboard();
-}
-
-std::string ClipboardText() {
-    std::string text;
-    if (!::OpenClipboard(nullptr)) return text;
-    if (HGLOBAL hText = ::GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(::GlobalLock(hText));
-        ::GlobalUnlock(hText);
-    }
-    ::CloseClipboard();
-    return text;
-}
 
 ScreenPicture PictureOf(HWND hWnd) {
     RECT rc;
@@ -65,7 +44,7 @@ TEST_F(Launcher, CtrlVChangesNothingOnTheScreenOrTheClipboard) {
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(Strip(hFrame)) != FALSE; }, 20000));
     ::SetForegroundWindow(hFrame);
     ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == hFrame; }));
-    PutTextOnClipboard(kClipboardText);
+    ASSERT_TRUE(PutTextOnClipboard(kClipboardText));
     const ScreenPicture before = SettledPicture(hFrame);
 
     PressKeys({VK_CONTROL, 'V'});

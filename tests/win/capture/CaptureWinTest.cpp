@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include <cstring>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "CCapScreenEdit.h"
 #include "CCatchScreenDlg.h"
 #include "CMyTracker.h"
+#include "ClipboardText.h"
 #include "DpiAwarenessScope.h"
 #include "GdiCapacity.h"
 #include "TestSupport.h"
@@ -225,30 +225,16 @@ const std::vector<Posted> kMarked = {Mouse(WM_LBUTTONDOWN, 100, 100),
 const std::vector<Posted> kCancel = {Mouse(WM_LBUTTONDOWN, 100, 100), Mouse(WM_LBUTTONUP, 300, 250),
                                      Mouse(WM_RBUTTONUP, 5, 5), Mouse(WM_RBUTTONUP, 5, 5)};
 
-void PutTextOnClipboard(const char* text) {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-    strcpy(static_cast<char*>(::GlobalLock(hText)), text);
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_TEXT, hText);
-    ::CloseClipboard();
-}
-
 TEST(Overlay, ASelectionMovedWhollyOffTheScreenLeavesTheClipboardAlone) {
-    PutTextOnClipboard("kept");
+    ASSERT_TRUE(PutTextOnClipboard("kept"));
     const int x = ::GetSystemMetrics(SM_CXSCREEN) + 500;
     ScriptedOverlay overlay({Mouse(WM_LBUTTONDOWN, 100, 100), Mouse(WM_MOUSEMOVE, 300, 250),
                              Mouse(WM_LBUTTONUP, 300, 250), Mouse(WM_LBUTTONDOWN, 200, 200),
                              Mouse(WM_MOUSEMOVE, x, 200), Mouse(WM_LBUTTONUP, x, 200),
                              Mouse(WM_LBUTTONDBLCLK, x + 10, 210)});
     EXPECT_EQ(overlay.DoModal(), IDOK);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
     EXPECT_FALSE(::IsClipboardFormatAvailable(CF_BITMAP));
-    HANDLE hText = ::GetClipboardData(CF_TEXT);
-    EXPECT_STREQ(hText ? static_cast<const char*>(::GlobalLock(hText)) : "", "kept");
-    if (hText) ::GlobalUnlock(hText);
-    ::CloseClipboard();
+    EXPECT_EQ(ClipboardText(), "kept");
 }
 
 // the process's committed private memory (PrivateUsage reads 0 under Wine)
