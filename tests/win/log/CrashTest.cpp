@@ -107,6 +107,18 @@ TEST(CrashRecord, ACrashWritesTheLastLinesWhatAndWhereAndAMinidumpAndEndsWithIts
     EXPECT_TRUE(::CopyFileA(log.c_str(), logCopy.c_str(), FALSE));
 }
 
+// The launcher runs on as it was when its profile cannot hold a log.
+TEST(Log, AProfileThatCannotBeWrittenToKeepsNoLogAndEndsAsUsual) {
+    ScratchFolder profile("skylark-nolog");
+    profile.Write("not-a-folder", "a file where the profile's folder should be");
+    EnvironmentVariable localAppData("LOCALAPPDATA", profile / "not-a-folder");
+    LogStart(true);
+    LogEvent("test", "a line nobody keeps");
+    LogFlush();
+    LogEnd(0);
+    EXPECT_EQ(OrbavelProfileFolder(L"Logs"), L"");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
