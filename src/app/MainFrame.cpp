@@ -78,12 +78,12 @@ BOOL CMainFrame::OnCopyData(CWnd*, COPYDATASTRUCT* pCopyDataStruct) {
     const void* pData = pCopyDataStruct ? pCopyDataStruct->lpData : nullptr;
     const DWORD cbData = pCopyDataStruct ? pCopyDataStruct->cbData : 0;
     uint32_t nCode = 0;
-    if (ReadRecordCode(pData, cbData, &nCode)) {
-        LogEvent("record-received", "code %u, %lu bytes, answer -2", nCode, cbData);
-    } else {
+    if (!ReadRecordCode(pData, cbData, &nCode)) {
         LogEvent("record-received", "%lu bytes, too short for a code, answer -2", cbData);
+        return kRecordTaken;
     }
-    if (IsGameReadyData(pData, cbData)) {
+    LogEvent("record-received", "code %u, %lu bytes, answer -2", nCode, cbData);
+    if (nCode == GR_GAME_READY) {
         LogEvent("game-ready", "%lu ms after the start", MsSinceGameStart());
         if (IWorkspace* pWorkspace = IWorkspace::Get()) pWorkspace->OnGameReady();
     }

@@ -130,7 +130,9 @@ void CPlatformApp::OnAppAbout() {
     dlg.DoModal();
 }
 
-CString GetProductVersionText() {
+namespace {
+
+CString ReadProductVersionText() {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, sizeof(path));
     DWORD handle = 0;
@@ -150,4 +152,12 @@ CString GetProductVersionText() {
     if (pBlock) ::GlobalUnlock(hBlock);
     if (hBlock) ::GlobalFree(hBlock);
     return text;
+}
+
+}  // namespace
+
+// read once: the log's first line and the window's title both give it
+CString GetProductVersionText() {
+    static const CString s_text = ReadProductVersionText();
+    return s_text;
 }

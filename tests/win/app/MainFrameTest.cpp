@@ -312,19 +312,18 @@ TEST_F(LauncherFrame, ActivationIsForwardedWhileTheGamePageIsShown) {
 // hidden start.
 class FirstShowIgnored : public CWnd {
 public:
-    void OnWindowPosChanging(WINDOWPOS* pPos) {
-        if (!(pPos->flags & SWP_SHOWWINDOW) || m_bIgnored) return;
-        pPos->flags &= ~SWP_SHOWWINDOW;
-        m_bIgnored = true;
-    }
     bool m_bIgnored = false;
 
 protected:
-    DECLARE_MESSAGE_MAP()
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        auto* pPos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (message == WM_WINDOWPOSCHANGING && (pPos->flags & SWP_SHOWWINDOW) && !m_bIgnored) {
+            pPos->flags &= ~SWP_SHOWWINDOW;
+            m_bIgnored = true;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
 };
-BEGIN_MESSAGE_MAP(FirstShowIgnored, CWnd)
-ON_WM_WINDOWPOSCHANGING()
-END_MESSAGE_MAP()
 
 TEST(StartUp, TheLauncherShowsWhenItsFirstShowIsIgnored) {
     FirstShowIgnored wnd;

@@ -160,17 +160,15 @@ TEST_F(CliengPage, ATickRepaintsOnlyTheFrameAndLeavesThePageAsAFullRepaintDrawsI
 TEST_F(CliengPage, ThePageDrawsTheBackgroundDecodedAheadOrDecodesItWhenThatFailed) {
     const std::vector<uint8_t> grey =
         PictureFile(kPageWidth, kPageHeight, [](int, int) { return RGB(5, 6, 7); });
-    auto backgroundShown = [&] {
-        CCliengDlg page;
-        CreatePage(page);
-        return ErasedPixels(page.m_hWnd, RGB(1, 2, 3)).At(0, 0);
-    };
+    // the background the page shows when the file changed after the preload
     auto preloadThenWrite = [&](const std::vector<uint8_t>& bytes) {
         SkinPreload preload({kPlayGameBackgroundFile}, {});
         CBitmap none;
         SkinPreload::TakeBitmap("none", none);  // the worker has ended
         m_folder.Write("Platform\\PlayGameBackground.jpg", bytes);
-        return backgroundShown();
+        CCliengDlg page;
+        CreatePage(page);
+        return ErasedPixels(page.m_hWnd, RGB(1, 2, 3)).At(0, 0);
     };
     // the page keeps what the worker decoded, though the file changed since
     EXPECT_EQ(preloadThenWrite(grey), BackgroundColour(20, 10));
