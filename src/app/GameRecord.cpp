@@ -61,8 +61,3 @@ bool ReadRecordCode(const void* pData, size_t cbData, uint32_t* pCode) {
     *pCode = GetLittleEndian(code);
     return true;
 }
-
-bool IsGameReadyData(const void* pData, size_t cbData) {
-    uint32_t nCode = 0;
-    return ReadRecordCode(pData, cbData, &nCode) && nCode == GR_GAME_READY;
-}

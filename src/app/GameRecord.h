@@ -42,6 +42,3 @@ GameRecord MakePageGeometryRecord(uint32_t hwndPage, uint32_t width, uint32_t he
 
 // The code of data received from the game; false when it is too short to hold one.
 bool ReadRecordCode(const void* pData, size_t cbData, uint32_t* pCode);
-// True when data received from the game is a ready notice: at least 12 bytes with
-// the code GR_GAME_READY at offset 8.
-bool IsGameReadyData(const void* pData, size_t cbData);

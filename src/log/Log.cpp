@@ -155,7 +155,12 @@ void LogEnd(int nExitCode) {
     std::snprintf(text, sizeof(text), "code=%d", nExitCode);
     LogRecord("exit", text);
     Session& session = TheSession();
-    if (const unsigned long nDropped = session.writer.Dropped()) {
+    unsigned long nDropped = 0;
+    {
+        SessionLock lock(session, kRecordLockWaitMs);  // another thread may still be logging
+        nDropped = session.writer.Dropped();
+    }
+    if (nDropped) {
         std::snprintf(text, sizeof(text), "%lu more lines did not fit", nDropped);
         LogRecord("log-full", text);
     }

@@ -40,18 +40,17 @@ TEST(GameRecord, WordsOutsideTheRecordAreRefused) {
     EXPECT_EQ(record.GetWord(28), 0xFFFFFFFFu);
 }
 
-TEST(GameRecord, ReadyIsCodeEightAtOffsetEightInTwelveBytesOrMore) {
+TEST(GameRecord, TheCodeIsTheLittleEndianWordAtOffsetEightOfTwelveBytesOrMore) {
     uint8_t data[16] = {};
     data[8] = 8;
-    EXPECT_TRUE(IsGameReadyData(data, 12));
-    EXPECT_TRUE(IsGameReadyData(data, 16));
-    EXPECT_FALSE(IsGameReadyData(data, 11));
-    EXPECT_FALSE(IsGameReadyData(nullptr, 16));
-    data[9] = 1;  // 0x108
-    EXPECT_FALSE(IsGameReadyData(data, 16));
-    data[9] = 0;
-    data[8] = 5;
-    EXPECT_FALSE(IsGameReadyData(data, 16));
+    uint32_t nCode = 0;
+    EXPECT_TRUE(ReadRecordCode(data, 12, &nCode));
+    EXPECT_EQ(nCode, static_cast<uint32_t>(GR_GAME_READY));
+    EXPECT_FALSE(ReadRecordCode(data, 11, &nCode));
+    EXPECT_FALSE(ReadRecordCode(nullptr, 16, &nCode));
+    data[9] = 1;
+    EXPECT_TRUE(ReadRecordCode(data, 16, &nCode));
+    EXPECT_EQ(nCode, 0x108u);
 }
 
 }  // namespace
